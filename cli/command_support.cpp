@@ -1,0 +1,28 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/commands.h"
+#include "gedcom/gedcom_loader.h"
+#include "session/session.h"
+
+namespace quenor {
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "quenor-cli : %s\nEssayez « quenor-cli --help ».\n", message.c_str());
+  return kExitUsage;
+}
+
+bool ParsePersonNumber(const std::string& text, int32_t& number) {
+  if (text.empty() || text.size() > 9) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  number = static_cast<int32_t>(std::atol(text.c_str()));
+  return number > 0;
+}
+
+int LoadForCommand(Session& session, const std::string& path) {
+  return LoadGedcomFile(session, path) == LoadResult::Loaded ? kExitDone : kExitRefused;
+}
+
+}  // namespace quenor

@@ -1,0 +1,40 @@
+#pragma once
+// Character sets of GEDCOM files and their conversion to Windows-1252.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quenor {
+
+enum class CharacterSet { Ansi, Oem, Ansel, Utf8 };
+
+enum class ByteOrderMark { None, Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+// The byte order mark at the start of the raw file bytes.
+ByteOrderMark DetectByteOrderMark(std::string_view bytes);
+
+// UTF-16 bytes (mark already removed) decoded to UTF-8; malformed units become "?".
+std::string DecodeUtf16ToUtf8(std::string_view bytes, bool bigEndian);
+
+// The character set declared by the header: the lines after the first one
+// (which holds "0 HEAD"), up to the first line that contains "0 @", are
+// tested for "1 CHAR ANSI", "1 CHAR IBMPC", "1 CHAR MS-DOS", "1 CHAR ANSEL",
+// "1 CHAR UTF-8" in that order; ANSI when none matches. Any line end form.
+CharacterSet DetectCharacterSet(std::string_view text);
+
+// Makes every line end form (CR LF, LF CR, lone CR, lone LF) a single line
+// feed, in place; returns the new length.
+std::size_t NormalizeLineEnds(char* text, std::size_t length);
+
+// Converts the text to Windows-1252 in place; the text never grows. Returns
+// the new length.
+std::size_t ConvertToCp1252(char* text, std::size_t length, CharacterSet charset);
+
+// One code point as Windows-1252: its own byte, or for a letter that
+// Windows-1252 lacks its base letter without the accent, or '?'.
+char FoldToCp1252(char32_t codePoint);
+
+// The code page 850 (Western European DOS) byte as Windows-1252.
+char Cp850ToCp1252(unsigned char byte);
+
+}  // namespace quenor

@@ -1,0 +1,73 @@
+#pragma once
+// The loaded GEDCOM text cut into NUL-terminated record texts, with the
+// individual and family tables that find a record by its number.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace quenor {
+
+struct IndividualEntry {
+  int32_t recordOffset = 0;  // 0: no record
+  int32_t parentFamily = 0;  // family in which the person is a child, 0: none
+};
+
+struct FamilyEntry {
+  int32_t recordOffset = 0;  // 0: no record
+};
+
+class GedcomIndex {
+ public:
+  static constexpr int32_t kMaxIndividual = 10'000'000;
+  static constexpr int32_t kMaxFamily = 5'000'000;
+
+  // Reserves both tables at their full size (the pages are only touched when used).
+  GedcomIndex();
+  GedcomIndex(const GedcomIndex&) = delete;
+  GedcomIndex& operator=(const GedcomIndex&) = delete;
+
+  // --- read access ---------------------------------------------------------
+  const char* Text() const { return text_.get(); }
+  std::size_t TextLength() const { return textLength_; }
+
+  // The record text of individual n, or nullptr when n is out of range or not indexed.
+  const char* IndividualRecord(int32_t n) const;
+  // The record text of family f, or nullptr.
+  const char* FamilyRecord(int32_t f) const;
+  // The parent family of individual n (0 when none or out of range).
+  int32_t ParentFamily(int32_t n) const;
+  IndividualEntry Individual(int32_t n) const;
+  FamilyEntry Family(int32_t f) const;
+
+  int32_t IndividualCount() const { return individualCount_; }
+  int32_t FamilyCount() const { return familyCount_; }
+  // At least the highest individual number indexed; never lowered by a later load.
+  int32_t HighestIndividual() const { return highestIndividual_; }
+
+  // --- building (the loader) -----------------------------------------------
+  // Takes the converted text; `length` bytes, the last of which is already NUL.
+  void AdoptText(std::unique_ptr<char[]> text, std::size_t length);
+  // Releases the text and clears tables and counts.
+  void Clear();
+  void SetIndividual(int32_t n, int32_t recordOffset, int32_t parentFamily);
+  void SetFamily(int32_t f, int32_t recordOffset);
+  char* MutableText() { return text_.get(); }
+
+ private:
+  struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+  };
+  std::unique_ptr<char[]> text_;
+  std::size_t textLength_ = 0;
+  std::unique_ptr<IndividualEntry[], FreeDeleter> individuals_;
+  std::unique_ptr<FamilyEntry[], FreeDeleter> families_;
+  int32_t individualCount_ = 0;
+  int32_t familyCount_ = 0;
+  int32_t highestIndividual_ = 0;
+  int32_t highestIndividualTouched_ = 0;  // how far the table must be cleared
+  int32_t highestFamilyTouched_ = 0;
+};
+
+}  // namespace quenor

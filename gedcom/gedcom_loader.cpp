@@ -1,0 +1,266 @@
+#include "gedcom/gedcom_loader.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <new>
+
+#include "gedcom/alphabetical_list.h"
+#include "gedcom/character_set.h"
+#include "gedcom/record_fields.h"
+#include "gedcom/record_number.h"
+#include "gedcom/renumbering.h"
+#include "platform/cp1252.h"
+#include "session/load_report.h"
+#include "session/session.h"
+
+namespace quenor {
+
+using namespace literals;
+
+namespace {
+
+// Record offsets are 32-bit: the converted text must stay below 2 GiB.
+constexpr std::size_t kMaxFileSize = static_cast<std::size_t>(std::numeric_limits<int32_t>::max()) - 16;
+
+struct RawFile {
+  std::unique_ptr<char[]> bytes;
+  std::size_t length = 0;  // bytes of text, a NUL follows them
+};
+
+enum class IndexOutcome { Done, IndividualTooLarge, FamilyTooLarge };
+
+struct IndexingCounts {
+  int skippedWithoutNumber = 0;
+};
+
+std::string PathText(const std::string& path) { return Cp1252FromUtf8(path); }
+
+void RefuseFile(Session& session, const std::string& path, const std::string& text) {
+  session.Message(PathText(path), text, MessageIcon::Stop);
+}
+
+// Reads the whole file; tells the user and returns false when it cannot.
+bool ReadWholeFile(Session& session, const std::string& path, RawFile& file) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) {
+    RefuseFile(session, path, "Impossible d'ouvrir ce fichier.\n\nVérifiez qu'il existe et que vous avez le droit de le lire."_ansi);
+    return false;
+  }
+  const std::streamoff size = in.tellg();
+  if (size < 0) {
+    RefuseFile(session, path, "Impossible de lire ce fichier."_ansi);
+    return false;
+  }
+  if (static_cast<unsigned long long>(size) > kMaxFileSize) {
+    RefuseFile(session, path,
+               "Ce fichier est trop volumineux : le programme lit des fichiers GEDCOM de moins de 2 Go.\n\n"
+               "    Veuillez extraire seulement la partie pertinente du fichier GEDCOM."_ansi);
+    return false;
+  }
+  const auto length = static_cast<std::size_t>(size);
+  file.bytes.reset(new (std::nothrow) char[length + 1]);
+  if (!file.bytes) {
+    session.Message("Erreur", "Pas assez de mémoire"_ansi, MessageIcon::Stop);
+    return false;
+  }
+  in.seekg(0);
+  if (length > 0 && !in.read(file.bytes.get(), static_cast<std::streamsize>(length))) {
+    file.bytes.reset();
+    RefuseFile(session, path, "Impossible de lire ce fichier."_ansi);
+    return false;
+  }
+  file.bytes[length] = '\0';
+  file.length = length;
+  return true;
+}
+
+// Takes off a byte order mark; a UTF-16 file is decoded to UTF-8 first.
+// Returns true when the mark says the text is UTF-8 (whatever the header says).
+bool TakeOffByteOrderMark(RawFile& file) {
+  const std::string_view bytes(file.bytes.get(), file.length);
+  switch (DetectByteOrderMark(bytes)) {
+    case ByteOrderMark::None:
+      return false;
+    case ByteOrderMark::Utf8:
+      std::memmove(file.bytes.get(), file.bytes.get() + 3, file.length - 3 + 1);
+      file.length -= 3;
+      return true;
+    case ByteOrderMark::Utf16LittleEndian:
+    case ByteOrderMark::Utf16BigEndian: {
+      const bool bigEndian = DetectByteOrderMark(bytes) == ByteOrderMark::Utf16BigEndian;
+      const std::string utf8 = DecodeUtf16ToUtf8(bytes.substr(2), bigEndian);
+      std::unique_ptr<char[]> decoded(new (std::nothrow) char[utf8.size() + 1]);
+      if (!decoded) return true;
+      std::memcpy(decoded.get(), utf8.data(), utf8.size());
+      decoded[utf8.size()] = '\0';
+      file.bytes = std::move(decoded);
+      file.length = utf8.size();
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first line (up to 254 characters) must hold "0 HEAD".
+bool StartsAsGedcom(const RawFile& file) {
+  std::size_t end = 0;
+  while (end < file.length && end < 254 && file.bytes[end] != '\n' && file.bytes[end] != '\r') ++end;
+  const std::string_view first(file.bytes.get(), end);
+  return first.find("0 HEAD") != std::string_view::npos;
+}
+
+// The folder of the file, without its final separator, as a report title shows it.
+std::string DataFolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return PathText(slash == std::string::npos ? std::string() : path.substr(0, slash));
+}
+
+// A NUL inside the file would cut a line in two: it becomes a blank.
+void BlankOutNuls(char* text, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i) {
+    if (text[i] == '\0') text[i] = ' ';
+  }
+}
+
+// Cuts the text into record texts: every line feed followed by "0" becomes NUL.
+void CutIntoRecords(char* text, std::size_t length) {
+  for (std::size_t i = 0; i + 1 < length; ++i) {
+    if (text[i] == '\n' && text[i + 1] == '0') text[i] = '\0';
+  }
+}
+
+int32_t ParentFamilyOf(const char* record) {
+  const char* famc = std::strstr(record, " FAMC ");
+  if (famc == nullptr) return 0;
+  const char* p = famc + 6;
+  if (*p == '@') ++p;
+  return ReadRecordNumber(p);
+}
+
+IndexOutcome IndexRecords(Session& session, SortList& list, IndexingCounts& counts) {
+  GedcomIndex& index = session.index;
+  char* text = index.MutableText();
+  const std::size_t length = index.TextLength();
+  std::size_t position = 0;
+  while (position + 1 < length) {
+    const char* record = text + position;
+    const std::size_t recordLength = std::strlen(record);
+    if (std::strstr(record, "@ INDI") != nullptr) {
+      if (std::strstr(record, "1 NAME ") != nullptr) {
+        const int32_t n = RecordNumberOf(record);
+        if (n > GedcomIndex::kMaxIndividual) return IndexOutcome::IndividualTooLarge;
+        if (n <= 0) {
+          ++counts.skippedWithoutNumber;
+        } else {
+          index.SetIndividual(n, static_cast<int32_t>(position), ParentFamilyOf(record));
+          list.Add(n, PersonName(index, 1, n));
+        }
+      }
+    } else if (std::strstr(record, "@ FAM") != nullptr) {
+      const int32_t f = RecordNumberOf(record);
+      if (f > GedcomIndex::kMaxFamily) return IndexOutcome::FamilyTooLarge;
+      if (f <= 0) {
+        ++counts.skippedWithoutNumber;
+      } else {
+        index.SetFamily(f, static_cast<int32_t>(position));
+      }
+    } else if (std::strstr(record, "0 TRLR") != nullptr) {
+      break;
+    }
+    position += recordLength + 1;
+  }
+  return IndexOutcome::Done;
+}
+
+void TellSkippedRecords(Session& session, const IndexingCounts& counts) {
+  if (counts.skippedWithoutNumber == 0) return;
+  char text[256];
+  std::snprintf(text, sizeof text, "%d enregistrement%s dont l'identifiant ne porte aucun numéro %s été ignoré%s.",
+                counts.skippedWithoutNumber, counts.skippedWithoutNumber > 1 ? "s" : "",
+                counts.skippedWithoutNumber > 1 ? "ont" : "a", counts.skippedWithoutNumber > 1 ? "s" : "");
+  session.Message("Avertissement", Cp1252FromUtf8(text), MessageIcon::Warning);
+}
+
+// Prepares the text of the file in the index: line ends, conversion, final NUL.
+void AdoptConvertedText(Session& session, RawFile file, CharacterSet charset) {
+  std::size_t length = NormalizeLineEnds(file.bytes.get(), file.length);
+  length = ConvertToCp1252(file.bytes.get(), length, charset);
+  BlankOutNuls(file.bytes.get(), length);
+  // The final line feed becomes the NUL that ends the last record.
+  if (length > 0 && file.bytes[length - 1] == '\n') --length;
+  file.bytes[length] = '\0';
+  session.index.AdoptText(std::move(file.bytes), length + 1);
+}
+
+void DisableAnalysisMenus(Session& session) {
+  session.menus.Disable(MenuItem::mAscendance);
+  session.menus.Disable(MenuItem::mLiens);
+  session.menus.Disable(MenuItem::mConsulter);
+  session.ui.MenusChanged();
+}
+
+}  // namespace
+
+LoadResult LoadGedcomFile(Session& session, const std::string& path) {
+  const bool isRenumberedCopy = session.renumbering.pending && path == session.renumbering.copyPath;
+  session.renumbering.pending = false;
+
+  session.slots.ClearReportFlags();
+  DisableAnalysisMenus(session);
+  session.index.Clear();
+
+  RawFile file;
+  if (!ReadWholeFile(session, path, file)) return LoadResult::Refused;
+  const bool markSaysUtf8 = TakeOffByteOrderMark(file);
+  if (!StartsAsGedcom(file)) {
+    RefuseFile(session, path, "Ce fichier n'a pas le format GEDCOM");
+    return LoadResult::Refused;
+  }
+  session.ui.SetCaption("Fichier de données: "_ansi + PathText(path));
+  const CharacterSet charset =
+      markSaysUtf8 ? CharacterSet::Utf8 : DetectCharacterSet(std::string_view(file.bytes.get(), file.length));
+  AdoptConvertedText(session, std::move(file), charset);
+
+  session.slots[kSlotGedcom].path = path;
+  session.slots[kSlotGedcom].hasContent = true;
+  session.dataFolder = DataFolderOf(isRenumberedCopy && !session.renumbering.originalPath.empty()
+                                        ? session.renumbering.originalPath
+                                        : path);
+
+  session.Status("Lecture du fichier de données en cours..."_ansi);
+  session.ui.HideReport();
+  CutIntoRecords(session.index.MutableText(), session.index.TextLength());
+  SortList list;
+  IndexingCounts counts;
+  const IndexOutcome outcome = IndexRecords(session, list, counts);
+  if (outcome != IndexOutcome::Done) {
+    if (isRenumberedCopy || session.renumbering.done) {
+      ShowCapacityMessage(session, outcome == IndexOutcome::IndividualTooLarge);
+      return LoadResult::MustClose;
+    }
+    return RenumberAndReload(session, path);
+  }
+
+  char status[1024];
+  std::snprintf(status, sizeof status, "Le fichier %s contient %ld individus et %ld mariages.   Extraction des données en cours...",
+                Utf8FromCp1252(PathText(path)).c_str(), static_cast<long>(session.index.IndividualCount()),
+                static_cast<long>(session.index.FamilyCount()));
+  session.Status(Cp1252FromUtf8(status));
+  if (!WriteAlphabeticalList(session, list)) return LoadResult::Refused;
+  TellSkippedRecords(session, counts);
+
+  session.slots[kSlotAlphabeticalList].hasContent = true;
+  session.menus.ApplyAfterLoad();
+  session.ui.MenusChanged();
+  session.Status("Préparation pour visionnement"_ansi);
+  LoadReport(session, kSlotAlphabeticalList, 3);
+  if (isRenumberedCopy) {
+    session.Status("Notez que la nuérotation des individus diffère de celle du fichier initial"_ansi);
+  }
+  return LoadResult::Loaded;
+}
+
+}  // namespace quenor

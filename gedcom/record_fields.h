@@ -1,0 +1,46 @@
+#pragma once
+// Names, dates, places, marriages and parents read from the record texts on
+// demand. Every text is Windows-1252.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "gedcom/gedcom_index.h"
+
+namespace quenor {
+
+// Format 0 "Jean Baptiste Dupont", 1 "Dupont, Jean Baptiste", 2 given names,
+// 3 surname. Empty when n is outside 1..10,000,000 or has no usable name.
+std::string PersonName(const GedcomIndex& index, int format, int32_t n);
+
+// "1 234 567": a count with a blank between groups of three digits.
+std::string FormatCount(int32_t count);
+
+// GEDCOM date to lower-case French ("12 FEB 1850" -> "12 fév 1850").
+std::string TranslateDate(std::string_view date);
+
+// "%17s %s" of the family's marriage date and place, empty without a MARR event.
+std::string MarriageLine(const GedcomIndex& index, int32_t family);
+
+// The marriage lines of the person's families (in the order of the FAMS
+// lines), those with a marriage event only; unfilled places are empty.
+std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n);
+
+// "%s et %s" of the parents (format 0), the one known parent alone, or empty.
+std::string CoupleName(const GedcomIndex& index, int32_t n);
+
+// The husband / wife of family f: the number after its first "1 HUSB " /
+// "1 WIFE " line, 0 when there is none.
+int32_t HusbandOf(const GedcomIndex& index, int32_t family);
+int32_t WifeOf(const GedcomIndex& index, int32_t family);
+
+// The father / mother of individual n through the parent family, 0 when unknown.
+int32_t FatherOf(const GedcomIndex& index, int32_t n);
+int32_t MotherOf(const GedcomIndex& index, int32_t n);
+
+// "d'" before a name that starts with one of "AaEeIiOoUu", "de " otherwise
+// (report titles naming a person).
+std::string DeOrDApostrophe(std::string_view name);
+
+}  // namespace quenor
