@@ -1,0 +1,1 @@
+// Keeps the Qt platform library non-empty while it grows.
