@@ -1,6 +1,6 @@
 #include "gedcom/gedcom_index.h"
 
-#include <cstring>
+#include <algorithm>
 #include <new>
 
 namespace quenor {
@@ -46,8 +46,8 @@ void GedcomIndex::AdoptText(std::unique_ptr<char[]> text, std::size_t length) {
 void GedcomIndex::Clear() {
   text_.reset();
   textLength_ = 0;
-  std::memset(individuals_.get(), 0, sizeof(IndividualEntry) * (static_cast<std::size_t>(highestIndividualTouched_) + 1));
-  std::memset(families_.get(), 0, sizeof(FamilyEntry) * (static_cast<std::size_t>(highestFamilyTouched_) + 1));
+  std::fill_n(individuals_.get(), static_cast<std::size_t>(highestIndividualTouched_) + 1, IndividualEntry{});
+  std::fill_n(families_.get(), static_cast<std::size_t>(highestFamilyTouched_) + 1, FamilyEntry{});
   highestIndividualTouched_ = 0;
   highestFamilyTouched_ = 0;
   individualCount_ = 0;
