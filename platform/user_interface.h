@@ -26,6 +26,16 @@ class UserInterface {
   virtual void SetCaption(const std::string& text) { (void)text; }
   // The menu state of the session changed; the window applies it.
   virtual void MenusChanged() {}
+
+  // The person selection dialog. BeginPersonChoice shows it for a selection
+  // mode (1 the probant, 3 the first and 4 the second person of a kinship
+  // search) with that mode's instructions, the summary emptied (mode 4 keeps
+  // the first person's name and number) and "OK" disabled, and gives the focus
+  // to the viewer; the status text is the caller's. EndPersonChoice closes it.
+  virtual void BeginPersonChoice(int selectionMode) { (void)selectionMode; }
+  virtual void EndPersonChoice() {}
+  // Empties the selection of the report viewer.
+  virtual void ClearViewerSelection() {}
 };
 
 }  // namespace quenor
