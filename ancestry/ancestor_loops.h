@@ -1,0 +1,17 @@
+#pragma once
+// Finding the persons that are their own ancestors in an ancestor table.
+#include <cstdint>
+
+#include "ancestry/ancestor_table.h"
+
+namespace quenor {
+
+class Session;
+
+// Walks every line of the generation of `last` (its highest filled number)
+// back to entry 1. Each person found twice on one line is named once in an
+// "Erreur dans le fichier GEDCOM" message, then one summary message follows.
+// Returns the first generation in which a loop shows, or 0 when there is none.
+int CheckAncestorLoops(Session& session, const AncestorTable& table, int32_t last);
+
+}  // namespace quenor
