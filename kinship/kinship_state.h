@@ -4,13 +4,25 @@
 #include <cstdint>
 #include <string>
 
+#include "ancestry/ancestor_table.h"
+#include "kinship/organigram_layout.h"
+
 namespace quenor {
 
 struct KinshipState {
   int32_t firstPerson = 0;
   int32_t secondPerson = 0;
-  std::string firstName;
-  std::string secondName;
+  std::string firstName;   // format 0
+  std::string secondName;  // format 0
+
+  // Both persons' ancestor tables, in storage of their own so that the
+  // probant's table survives a search; left as the search leaves them.
+  AncestorTable firstAncestors;
+  AncestorTable secondAncestors;
+  int32_t firstLast = 0;   // highest Stradonitz number filled in each table
+  int32_t secondLast = 0;
+
+  OrganigramLayout organigram;
 };
 
 }  // namespace quenor

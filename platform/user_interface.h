@@ -36,6 +36,10 @@ class UserInterface {
   virtual void EndPersonChoice() {}
   // Empties the selection of the report viewer.
   virtual void ClearViewerSelection() {}
+
+  // Shows the organigram window (non-modal) on the OrgDesc.TXT just written;
+  // its caption and shape are in the session's kinship.organigram.
+  virtual void ShowOrganigram() {}
 };
 
 }  // namespace quenor

@@ -1,0 +1,152 @@
+#include "kinship/collateral_lines.h"
+
+#include <algorithm>
+
+#include "gedcom/record_fields.h"
+#include "kinship/report_text.h"
+#include "kinship/side_marks.h"
+#include "platform/cp1252.h"
+#include "session/load_report.h"
+#include "session/session.h"
+
+namespace quenor {
+namespace {
+
+using namespace literals;
+
+constexpr int kTitleWidth = 100;
+constexpr int kCoupleCentre = 50;
+constexpr int kHeadingLines = 4;
+
+// Entries 1, 2, ... of `line`: the persons from the child of the couple at
+// `couple` down to entry 1 of the table.
+void CopyLineBelow(const AncestorTable& table, int32_t couple, std::array<int32_t, CollateralRow::kEntries>& line) {
+  int entry = 1;
+  for (int32_t k = couple / 2; k >= 1 && entry < CollateralRow::kEntries; k /= 2) line[entry++] = table[k];
+}
+
+bool CoupleHolds(const AncestorTable& table, int32_t k, int32_t root) {
+  return table[k] == root || table[k + 1] == root;
+}
+
+// Takes the couples of `table` that hold `root`, one row each from row
+// `base`. The root couple heads a row only when `headsFrom` rows of the group
+// are already headed by the other side. Returns the number of rows taken.
+int TakeLines(AncestorTable& table, int32_t last, int32_t root, const SideMarks& marks, bool firstSide,
+              std::vector<CollateralRow>& rows, std::size_t base, int headsFrom) {
+  int taken = 0;
+  for (int32_t k = 2; k <= last && k + 1 < AncestorTable::kSize; k += 2) {
+    if (!CoupleHolds(table, k, root)) continue;
+    const std::size_t row = base + static_cast<std::size_t>(taken);
+    if (rows.size() <= row) rows.resize(row + 1);
+    if (taken >= headsFrom) {
+      if (marks.Of(table[k]) == kBothSides) rows[row].first[0] = table[k];
+      if (marks.Of(table[k + 1]) == kBothSides) rows[row].second[0] = table[k + 1];
+    }
+    CopyLineBelow(table, k, firstSide ? rows[row].first : rows[row].second);
+    table[k] = 0;
+    table[k + 1] = 0;
+    ++taken;
+  }
+  return taken;
+}
+
+std::string NumberAndName(const GedcomIndex& index, int32_t person) {
+  return Format("%ld  %s", static_cast<long>(person), PersonName(index, 0, person).c_str());
+}
+
+std::string CoupleLine(const GedcomIndex& index, int32_t husband, int32_t wife) {
+  std::string couple;
+  if (husband != 0) couple = NumberAndName(index, husband);
+  if (wife != 0) couple += (husband != 0 ? "  et  " : "") + NumberAndName(index, wife);
+  if (couple.empty()) return couple;
+  return Format("\n%*s%s\n", kCoupleCentre - static_cast<int>(couple.size() / 2), " ", couple.c_str());
+}
+
+std::string LeftHalf(const GedcomIndex& index, int32_t person, int entry) {
+  if (person != 0) {
+    return Format("%8ld  %-40s", static_cast<long>(person), PersonName(index, 0, person).c_str());
+  }
+  if (entry == 1) return Format("%10s%s%9s", " ", "(Même lignée que la précédente)"_ansi.c_str(), " ");
+  return Format("%50s", " ");
+}
+
+std::string RightHalf(const GedcomIndex& index, int32_t person, int entry) {
+  if (person != 0) return Format("%8ld  %s", static_cast<long>(person), PersonName(index, 0, person).c_str());
+  if (entry == 1) return Format("%10s%s%10s", " ", "(Même lignée que la précédente)"_ansi.c_str(), " ");
+  return "";
+}
+
+std::string RowText(const GedcomIndex& index, const CollateralRow& row) {
+  std::string text = CoupleLine(index, row.first[0], row.second[0]);
+  for (int j = 1; j < CollateralRow::kEntries; ++j) {
+    if (row.first[j] == 0 && row.second[j] == 0) continue;
+    text += LeftHalf(index, row.first[j], j) + RightHalf(index, row.second[j], j) + "\n";
+  }
+  return text;
+}
+
+std::string Heading(const Session& session, std::size_t lineCount, std::size_t rootCount) {
+  const KinshipState& kinship = session.kinship;
+  const std::string names = kinship.firstName + " et " + kinship.secondName;
+  const std::string lines = lineCount == 1
+                                ? "La lignée collatérale double reliant "_ansi + names
+                                : Format("Les %ld ", static_cast<long>(lineCount)) +
+                                      "lignées collatérales doubles reliant "_ansi + names;
+  const std::string roots = Format("%s %ld ascendants souches", "à leurs"_ansi.c_str(), static_cast<long>(rootCount));
+  return Format("%*s%s\n", CentringMargin(kTitleWidth, lines), "", lines.c_str()) +
+         Format("%*s%s\n\n", CentringMargin(kTitleWidth, roots), "", roots.c_str());
+}
+
+void TellLineCount(Session& session, std::size_t lineCount) {
+  const KinshipState& kinship = session.kinship;
+  const std::string names = kinship.firstName + " et " + kinship.secondName;
+  const std::string text = lineCount == 1
+                               ? "1 lignées collatérale double relie "_ansi + names
+                               : Format("%ld ", static_cast<long>(lineCount)) +
+                                     "lignées collatérales doubles relient "_ansi + names;
+  session.Message("Résultat de la recherche..."_ansi, text, MessageIcon::Information);
+}
+
+}  // namespace
+
+std::vector<CollateralRow> PairCollateralLines(AncestorTable& first, int32_t firstLast, AncestorTable& second,
+                                               int32_t secondLast, const std::vector<int32_t>& roots,
+                                               const SideMarks& marks) {
+  std::vector<CollateralRow> rows;
+  std::size_t base = 0;
+  for (const int32_t root : roots) {
+    const int a = TakeLines(first, firstLast, root, marks, true, rows, base, 0);
+    const int b = TakeLines(second, secondLast, root, marks, false, rows, base, a);
+    base += static_cast<std::size_t>(std::max(a, b));
+  }
+  rows.resize(base);
+  return rows;
+}
+
+std::string CollateralLinesText(const Session& session, const std::vector<CollateralRow>& rows,
+                                std::size_t rootCount) {
+  const std::string title = AnalysisTitle(session);
+  std::string text = Format("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
+  text += Heading(session, rows.size(), rootCount);
+  for (const CollateralRow& row : rows) text += RowText(session.index, row);
+  return text;
+}
+
+bool ReportCollateralLines(Session& session, const std::vector<int32_t>& roots, const SideMarks& marks) {
+  KinshipState& kinship = session.kinship;
+  const std::vector<CollateralRow> rows =
+      PairCollateralLines(kinship.firstAncestors, kinship.firstLast, kinship.secondAncestors, kinship.secondLast,
+                          roots, marks);
+  if (!WriteReportText(session, kSlotCollateralLines, CollateralLinesText(session, rows, roots.size()))) {
+    return false;
+  }
+  session.slots[kSlotCollateralLines].hasContent = true;
+  session.menus.Enable(MenuItem::LiensCollat);
+  session.ui.MenusChanged();
+  LoadReport(session, kSlotCollateralLines, kHeadingLines);
+  TellLineCount(session, rows.size());
+  return true;
+}
+
+}  // namespace quenor
