@@ -1,0 +1,88 @@
+#include "ancestry/ancestry_analysis.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include "ancestry/ancestry_list.h"
+#include "ancestry/ancestry_list_layout.h"
+#include "ancestry/ancestry_statistics.h"
+#include "gedcom/record_fields.h"
+#include "platform/cp1252.h"
+#include "session/load_report.h"
+#include "session/session.h"
+
+namespace quenor {
+namespace {
+
+using namespace literals;
+
+// The number at the start of the chosen line (leading blanks skipped), 0 when
+// there is none.
+int32_t ChosenNumber(const std::string& chosenLine) {
+  const long long number = std::strtoll(chosenLine.c_str(), nullptr, 10);
+  if (number > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (number < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(number);
+}
+
+void RefuseWithoutAncestors(Session& session, int32_t person) {
+  session.Message("Analyse d'ascendance impossible...",
+                  PersonName(session.index, 0, person) + " n'a pas d'ascendants dans le fichier",
+                  MessageIcon::Information);
+  session.Status(session.chosenLine);
+}
+
+// The reports of the previous probant can no longer be consulted.
+void ForgetPreviousAnalysis(Session& session) {
+  for (int slot : {kSlotStatistics, kSlotAncestryList, kSlotRepeatedAncestors}) session.slots[slot].shown = false;
+  session.slots[kSlotAncestryList].hasContent = false;
+  session.slots[kSlotRepeatedAncestors].hasContent = false;
+  session.menus.Disable(MenuItem::AscStat);
+  session.menus.Disable(MenuItem::AscEventail);
+  session.menus.Disable(MenuItem::AscRepet);
+  session.ui.MenusChanged();
+}
+
+void OfferAncestryReports(Session& session) {
+  session.slots[kSlotStatistics].hasContent = true;
+  for (MenuItem item : {MenuItem::AscStat, MenuItem::AscEventail, MenuItem::ConsAsc, MenuItem::SubAscListe,
+                        MenuItem::SubAscStat, MenuItem::SubAscRepet}) {
+    session.menus.Enable(item);
+  }
+  session.ui.MenusChanged();
+}
+
+// The ancestry list, then the statistics and the repeated ancestors.
+bool WriteAncestryReports(Session& session, int32_t person) {
+  if (!BuildAncestorTable(session, person)) return false;
+  session.slots[kSlotAncestryList].hasContent = true;
+  return WriteAncestryStatistics(session);
+}
+
+}  // namespace
+
+AncestryOutcome AnalyseAncestry(Session& session) {
+  const int32_t person = ChosenNumber(session.chosenLine);
+  if (person == 0) return AncestryOutcome::NothingChosen;
+  if (session.index.ParentFamily(person) == 0) {
+    RefuseWithoutAncestors(session, person);
+    return AncestryOutcome::NoAncestors;
+  }
+  session.selectionMode = 0;
+  ForgetPreviousAnalysis(session);
+  session.probantNumber = person;
+  session.probantName = PersonName(session.index, 0, person);
+  session.Status("Un moment S.V.P. ...  Analyse en cours...");
+
+  const bool written = WriteAncestryReports(session, person);
+  session.Status("");
+  if (!written) {
+    session.ui.MenusChanged();
+    return AncestryOutcome::ReportFailed;
+  }
+  OfferAncestryReports(session);
+  LoadReport(session, kSlotAncestryList, ancestry_list::kHeadingLines);
+  return AncestryOutcome::Analysed;
+}
+
+}  // namespace quenor

@@ -1,0 +1,156 @@
+#include "ancestry/ancestry_figures.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "ancestry/is_named.h"
+#include "gedcom/gedcom_index.h"
+
+namespace quenor {
+namespace {
+
+// What the measure remembers of one person.
+struct PersonTally {
+  int32_t appearances = 0;       // entries holding the person in the whole table
+  uint8_t generationSeen = 0;    // the generation `seenInGeneration` belongs to
+  uint8_t seenInGeneration = 0;  // 1 once, 2 more than once
+  uint8_t named = 0;             // 0 not yet known, 1 named, 2 not named
+  bool inCumulative = false;     // already counted in the cumulative figures
+};
+
+// Tallies by individual number: a flat table up to the highest number the
+// table can hold from the loaded file, a map for the odd pointer beyond.
+class PersonTallies {
+ public:
+  explicit PersonTallies(int32_t denseLimit) : dense_(static_cast<std::size_t>(denseLimit) + 1) {}
+
+  PersonTally& operator[](int32_t n) {
+    if (n >= 0 && static_cast<std::size_t>(n) < dense_.size()) return dense_[static_cast<std::size_t>(n)];
+    return sparse_[n];
+  }
+
+ private:
+  std::vector<PersonTally> dense_;
+  std::unordered_map<int32_t, PersonTally> sparse_;
+};
+
+int32_t DenseLimit(const GedcomIndex& index, const AncestorTable& table, int32_t last) {
+  int32_t highestEntry = 0;
+  for (int32_t k = 1; k <= last; ++k) highestEntry = std::max(highestEntry, table[k]);
+  return std::min(highestEntry, index.HighestIndividual());
+}
+
+class AncestryMeasure {
+ public:
+  AncestryMeasure(const GedcomIndex& index, const AncestorTable& table, int32_t last)
+      : index_(index), table_(table), last_(std::clamp(last, 0, AncestorTable::kSize - 1)),
+        tallies_(DenseLimit(index, table, last_)) {}
+
+  AncestryFigures Measure() {
+    CountGenerationRows();
+    CountWholeTable();
+    if (!figures_.generations.empty()) figures_.entries = figures_.generations.back().cumulativeEntries;
+    return std::move(figures_);
+  }
+
+ private:
+  bool Named(int32_t person) {
+    PersonTally& tally = tallies_[person];
+    if (tally.named == 0) tally.named = IsNamed(index_, person) ? 1 : 2;
+    return tally.named == 1;
+  }
+
+  void CountGenerationRows() {
+    GenerationFigures row = NewRow(1);
+    bool anyNamed = false;
+    for (int32_t k = 1; k <= last_; ++k) {
+      const int32_t person = table_[k];
+      if (person == 0 || !Named(person)) continue;
+      const int generation = GenerationOf(k);
+      while (row.generation < generation) {
+        CloseRow(row);
+        row = NewRow(row.generation + 1);
+      }
+      anyNamed = true;
+      CountInRow(row, person);
+    }
+    if (anyNamed) CloseRow(row);
+  }
+
+  static GenerationFigures NewRow(int generation) {
+    GenerationFigures row;
+    row.generation = generation;
+    row.expected = int32_t{1} << (generation - 1);
+    return row;
+  }
+
+  void CountInRow(GenerationFigures& row, int32_t person) {
+    ++row.known;
+    PersonTally& tally = tallies_[person];
+    if (tally.generationSeen != row.generation) {
+      tally.generationSeen = static_cast<uint8_t>(row.generation);
+      tally.seenInGeneration = 1;
+      ++row.distinct;
+    } else if (tally.seenInGeneration == 1) {
+      tally.seenInGeneration = 2;
+      ++row.repeated;
+    }
+  }
+
+  // Adds the entries of the row's generation to the cumulative figures.
+  void CloseRow(GenerationFigures& row) {
+    const int32_t end = std::min(int32_t{1} << row.generation, AncestorTable::kSize);
+    for (; cumulativeNext_ < end; ++cumulativeNext_) {
+      const int32_t person = table_[cumulativeNext_];
+      if (person == 0) continue;
+      ++cumulativeEntries_;
+      PersonTally& tally = tallies_[person];
+      if (!tally.inCumulative) {
+        tally.inCumulative = true;
+        ++cumulativeDistinct_;
+      }
+    }
+    row.cumulativeEntries = cumulativeEntries_;
+    row.cumulativeDistinct = cumulativeDistinct_;
+    figures_.generations.push_back(row);
+  }
+
+  void CountWholeTable() {
+    std::vector<int32_t> persons;
+    for (int32_t k = 1; k <= last_; ++k) {
+      const int32_t person = table_[k];
+      if (person == 0) continue;
+      const int32_t appearances = ++tallies_[person].appearances;
+      if (appearances == 1) persons.push_back(person);
+      if (appearances == 2) ++figures_.repeated;
+    }
+    figures_.distinct = static_cast<int32_t>(persons.size());
+    for (int32_t person : persons) {
+      const int32_t appearances = tallies_[person].appearances;
+      ++figures_.distribution[appearances];
+      if (appearances >= 2) figures_.repeatedAncestors.push_back({person, appearances});
+    }
+    std::sort(figures_.repeatedAncestors.begin(), figures_.repeatedAncestors.end(),
+              [](const RepeatedAncestor& a, const RepeatedAncestor& b) {
+                if (a.appearances != b.appearances) return a.appearances > b.appearances;
+                return a.person < b.person;
+              });
+  }
+
+  const GedcomIndex& index_;
+  const AncestorTable& table_;
+  const int32_t last_;
+  PersonTallies tallies_;
+  AncestryFigures figures_;
+  int32_t cumulativeNext_ = 1;
+  int32_t cumulativeEntries_ = 0;
+  int32_t cumulativeDistinct_ = 0;
+};
+
+}  // namespace
+
+AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last) {
+  return AncestryMeasure(index, table, last).Measure();
+}
+
+}  // namespace quenor

@@ -1,0 +1,44 @@
+#include "ancestry/ancestry_statistics.h"
+
+#include "ancestry/ancestry_figures.h"
+#include "ancestry/repeated_ancestors_report.h"
+#include "ancestry/report_failure.h"
+#include "ancestry/statistics_report.h"
+#include "platform/cp1252.h"
+#include "session/session.h"
+
+namespace quenor {
+namespace {
+
+using namespace literals;
+
+void TellNoNamedAncestor(Session& session) {
+  session.Message("Ascendance de " + session.probantName + "...",
+                  "Le fichier GEDCOM ne contient aucun\nascendant de cette personne.", MessageIcon::Warning);
+}
+
+}  // namespace
+
+bool WriteAncestryStatistics(Session& session) {
+  const AncestryFigures figures =
+      MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz);
+  const ReportTitle title{session.probantName, session.runDate};
+  if (!WriteStatisticsReport(session.SlotPath(kSlotStatistics), title, figures)) {
+    TellReportNotWritten(session, kSlotStatistics);
+    return false;
+  }
+  if (figures.LastGeneration() == 0) {
+    TellNoNamedAncestor(session);
+    return true;
+  }
+  if (figures.repeated == 0) return true;
+  if (!WriteRepeatedAncestorsReport(session.SlotPath(kSlotRepeatedAncestors), session.index, title, figures)) {
+    TellReportNotWritten(session, kSlotRepeatedAncestors);
+    return false;
+  }
+  session.slots[kSlotRepeatedAncestors].hasContent = true;
+  session.menus.Enable(MenuItem::AscRepet);
+  return true;
+}
+
+}  // namespace quenor

@@ -1,0 +1,213 @@
+// Filling the ancestor table by Stradonitz number, and finding the persons
+// that are their own ancestors.
+#include <gtest/gtest.h>
+
+#include "ancestry/ancestor_loops.h"
+#include "ancestry/ancestor_walk.h"
+#include "ancestry/is_named.h"
+#include "platform/cp1252.h"
+#include "tests/ancestry/pedigree_text.h"
+#include "tests/support/session_fixture.h"
+
+namespace quenor {
+namespace {
+
+using namespace literals;
+using testing::PedigreeText;
+using testing::SessionFixture;
+
+constexpr int32_t kFirstOfGeneration20 = 1 << 19;
+
+class AncestorTableTest : public ::testing::Test {
+ protected:
+  void Load(const PedigreeText& text) { ASSERT_TRUE(fixture.LoadText(text.Text())); }
+  AncestorTable& Table() { return fixture.session.ancestors; }
+  void Fill(int32_t person) { FillAncestorTable(fixture.session.index, person, Table()); }
+  int CheckLoops() { return CheckAncestorLoops(fixture.session, Table(), Table().lastStradonitz); }
+  const std::vector<testing::RecordedMessage>& Messages() { return fixture.ui.messages; }
+
+  SessionFixture fixture;
+};
+
+// A line of fathers: individual i is the son of family i, whose husband is i + 1.
+PedigreeText LineOfFathers(int generations) {
+  PedigreeText text;
+  for (int i = 1; i <= generations; ++i) {
+    text.Person(i, "Pere" + std::to_string(i) + " /Lignee/", i < generations ? i : 0);
+    if (i < generations) text.Family(i, i + 1, 0);
+  }
+  return text;
+}
+
+TEST_F(AncestorTableTest, ParentsKnownButNotGrandparents) {
+  Load(PedigreeText().Person(1, "Paul /Fils/", 1).Person(2, "Jean /Pere/").Person(3, "Anne /Mere/").Family(1, 2, 3));
+  Table()[9] = 77;  // left over from an earlier build
+  Fill(1);
+  EXPECT_EQ(Table()[1], 1);
+  EXPECT_EQ(Table()[2], 2);
+  EXPECT_EQ(Table()[3], 3);
+  EXPECT_EQ(Table()[9], 0);
+  EXPECT_EQ(Table().lastStradonitz, 3);
+}
+
+TEST_F(AncestorTableTest, WifeWithoutHusbandFillsOnlyTheOddEntry) {
+  Load(PedigreeText()
+           .Person(1, "Paul /Fils/", 1)
+           .Person(3, "Anne /Mere/", 2)
+           .Person(7, "Marie /Grand-mere/")
+           .Family(1, 0, 3)
+           .Family(2, 0, 7));
+  Fill(1);
+  EXPECT_EQ(Table()[2], 0);
+  EXPECT_EQ(Table()[3], 3);
+  EXPECT_EQ(Table()[6], 0);
+  EXPECT_EQ(Table()[7], 7);
+  EXPECT_EQ(Table().lastStradonitz, 7);
+}
+
+TEST_F(AncestorTableTest, NoAncestorLeavesLastAtZero) {
+  Load(PedigreeText().Person(1, "Paul /Seul/", 1).Family(1, 0, 0));
+  Fill(1);
+  EXPECT_EQ(Table()[1], 1);
+  EXPECT_EQ(Table().lastStradonitz, 0);
+}
+
+TEST_F(AncestorTableTest, PointerWithoutNumberNamesNobody) {
+  ASSERT_TRUE(fixture.LoadText("0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME Paul /Fils/\n1 FAMC @F1@\n"
+                               "0 @I3@ INDI\n1 NAME Anne /Mere/\n0 @F1@ FAM\n1 HUSB @VOID@\n1 WIFE @I3@\n0 TRLR\n"));
+  Fill(1);
+  EXPECT_EQ(Table()[2], 0);
+  EXPECT_EQ(Table()[3], 3);
+  EXPECT_EQ(Table().lastStradonitz, 3);
+}
+
+TEST_F(AncestorTableTest, GenerationsBeyondTwentyAreIgnored) {
+  Load(LineOfFathers(25));
+  Fill(1);
+  EXPECT_EQ(Table()[kFirstOfGeneration20], 20);
+  EXPECT_EQ(Table().lastStradonitz, kFirstOfGeneration20);
+  EXPECT_EQ(CheckLoops(), 0);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AncestorTableTest, WalkStopsAfterAGenerationWithoutEntry) {
+  // The mother's line is known to generation 3 only; a family pointing to a
+  // person who is not indexed still fills the entry.
+  Load(PedigreeText()
+           .Person(1, "Paul /Fils/", 1)
+           .Person(3, "Anne /Mere/", 2)
+           .Family(1, 0, 3)
+           .Family(2, 900, 0));
+  Fill(1);
+  EXPECT_EQ(Table()[6], 900);
+  EXPECT_EQ(Table().lastStradonitz, 6);
+}
+
+class VisitRecorder : public AncestorVisitor {
+ public:
+  void GenerationStarts(int generation) override { events.push_back("G" + std::to_string(generation)); }
+  void AncestorFound(int32_t k, int32_t person, int32_t family) override {
+    events.push_back(std::to_string(k) + ":" + std::to_string(person) + "/" + std::to_string(family));
+  }
+  std::vector<std::string> events;
+};
+
+TEST_F(AncestorTableTest, VisitorHearsEachEntryWithItsGenerationFirst) {
+  Load(PedigreeText()
+           .Person(1, "Paul /Fils/", 1)
+           .Person(2, "Jean /Pere/")
+           .Person(3, "Anne /Mere/", 2)
+           .Person(7, "Marie /Grand-mere/")
+           .Family(1, 2, 3)
+           .Family(2, 0, 7));
+  VisitRecorder recorder;
+  FillAncestorTable(fixture.session.index, 1, Table(), &recorder);
+  EXPECT_EQ(recorder.events, (std::vector<std::string>{"G2", "2:2/1", "3:3/1", "G3", "7:7/2"}));
+}
+
+TEST_F(AncestorTableTest, PersonWhoIsHisOwnFather) {
+  Load(PedigreeText().Person(1, "Jean /Boucle/", 1).Family(1, 1, 0));
+  Fill(1);
+  EXPECT_EQ(Table()[kFirstOfGeneration20], 1);
+  EXPECT_EQ(Table().lastStradonitz, kFirstOfGeneration20);
+  EXPECT_EQ(CheckLoops(), 1);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[0].caption, "Erreur dans le fichier GEDCOM");
+  EXPECT_EQ(Messages()[0].text, "1 Jean Boucle\n\nCette personne est ascendante d'elle-même."_ansi);
+  EXPECT_EQ(Messages()[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(Messages()[1].caption, "ATTENTION : erreur dans le fichier GEDCOM");
+  EXPECT_EQ(Messages()[1].icon, MessageIcon::Warning);
+  const std::string summary = Messages()[1].text;
+  EXPECT_EQ(summary.rfind("Passé la 1e génération, les données sont erronnées.\n1 ascendant problème causent "_ansi, 0), 0u)
+      << summary;
+  EXPECT_EQ(summary.substr(summary.size() - 8), " erreurs");
+}
+
+TEST_F(AncestorTableTest, PersonWhoIsHisOwnGrandfather) {
+  // Jean's father Pierre is the son of Jean: both are their own grandfathers.
+  Load(PedigreeText()
+           .Person(1, "Jean /Boucle/", 1)
+           .Person(2, "Pierre /Boucle/", 2)
+           .Person(3, "Anne /Mere/")
+           .Family(1, 2, 3)
+           .Family(2, 1, 0));
+  Fill(1);
+  EXPECT_EQ(Table()[kFirstOfGeneration20], 2);
+  EXPECT_EQ(Table()[kFirstOfGeneration20 / 2], 1);
+  EXPECT_EQ(Table()[3], 3);
+  EXPECT_EQ(CheckLoops(), 1);
+  ASSERT_EQ(Messages().size(), 3u);
+  EXPECT_EQ(Messages()[0].text, "1 Jean Boucle\n\nCette personne est ascendante d'elle-même."_ansi);
+  EXPECT_EQ(Messages()[1].text, "2 Pierre Boucle\n\nCette personne est ascendante d'elle-même."_ansi);
+  EXPECT_EQ(Messages()[2].text.rfind("Passé la 1e génération, les données sont erronnées.\n2 ascendants problèmes causent "_ansi, 0), 0u)
+      << Messages()[2].text;
+}
+
+TEST_F(AncestorTableTest, LoopAboveTheProbantGivesItsGeneration) {
+  // Paul's grandfather Marc is his own father.
+  Load(PedigreeText()
+           .Person(1, "Paul /Fils/", 1)
+           .Person(2, "Jean /Pere/", 2)
+           .Person(4, "Marc /Boucle/", 3)
+           .Family(1, 2, 0)
+           .Family(2, 4, 0)
+           .Family(3, 4, 0));
+  Fill(1);
+  EXPECT_EQ(CheckLoops(), 3);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[0].text.substr(0, 14), "4 Marc Boucle\n");
+  EXPECT_EQ(Messages()[1].text.rfind("Passé la 3e génération"_ansi, 0), 0u);
+}
+
+TEST_F(AncestorTableTest, LoopCheckOnAHandMadeTableCountsEachError) {
+  // One line, 1 -> 5 -> 1 over three generations: one error, one person.
+  Load(PedigreeText().Person(1, "Jean /Un/").Person(5, "Luc /Cinq/"));
+  AncestorTable table;
+  table[1] = 1;
+  table[2] = 5;
+  table[4] = 1;
+  EXPECT_EQ(CheckAncestorLoops(fixture.session, table, 4), 1);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text, "Passé la 1e génération, les données sont erronnées.\n1 ascendant problème cause 1 erreur"_ansi);
+  EXPECT_EQ(CheckAncestorLoops(fixture.session, table, 0), 0);
+  EXPECT_EQ(Messages().size(), 2u);
+}
+
+TEST_F(AncestorTableTest, NamedMeansALetterInTheName) {
+  Load(PedigreeText()
+           .Person(1, "Jean /Dupont/")
+           .Person(2, "/123/ 45")
+           .Person(3, "")
+           .Person(4, "\xC9 /1/")
+           .Person(5, "? /?/"));
+  const GedcomIndex& index = fixture.session.index;
+  EXPECT_TRUE(IsNamed(index, 1));
+  EXPECT_FALSE(IsNamed(index, 2));
+  EXPECT_FALSE(IsNamed(index, 3));
+  EXPECT_TRUE(IsNamed(index, 4));
+  EXPECT_FALSE(IsNamed(index, 5));
+  EXPECT_FALSE(IsNamed(index, 99));
+}
+
+}  // namespace
+}  // namespace quenor
