@@ -1,0 +1,33 @@
+#include "fanchart/fan_page.h"
+
+#include "fanchart/fan_frame.h"
+#include "fanchart/fan_grid.h"
+#include "fanchart/fan_pages.h"
+#include "fanchart/fan_persons.h"
+#include "session/session.h"
+
+namespace quenor {
+
+void DrawFanPage(Canvas& canvas, Session& session, CancelPoll* poll) {
+  FanLayout& layout = session.fan;
+  DrawFanGrid(canvas, layout);
+  if (layout.paintMode == PaintMode::Preview) DrawPageOutline(canvas, layout);
+  FanFrameFacts facts;
+  facts.statistics = CountProbantStatistics(session.index, session.probantNumber, layout.generationCount);
+  facts.today = session.clock.TodayUtc();
+  DrawFanFrame(canvas, layout, facts);
+  DrawFanPersons(canvas, layout, session.SlotPath(kSlotAncestryList), poll);
+}
+
+void PrintFanPage(Canvas& canvas, Session& session, int row, int column, int printableWidth, int printableHeight,
+                  CancelPoll* poll) {
+  FanLayout& layout = session.fan;
+  layout.anglesInverted = session.anglesInverted;
+  layout.paintMode = PaintMode::Printing;
+  MapPrintedPage(canvas, layout, row, column, printableWidth, printableHeight);
+  DrawFanPage(canvas, session, poll);
+  DrawJoiningMarks(canvas, layout, row, column);
+  layout.paintMode = PaintMode::None;
+}
+
+}  // namespace quenor
