@@ -1,4 +1,4 @@
-#include "kinship/organigram_drawing.h"
+#include "kinship/organigram_painting.h"
 
 #include <initializer_list>
 
@@ -200,7 +200,7 @@ OrganigramGeometry ScreenGeometry(const OrganigramText& text, int hp, int vp) {
   return geometry;
 }
 
-int DrawOrganigram(const OrganigramText& text, const std::string& title,
+int PaintOrganigram(const OrganigramText& text, const std::string& title,
                    const OrganigramNames& names, const OrganigramGeometry& geometry,
                    OrganigramSurface& surface) {
   if (text.Empty()) return 0;
@@ -215,7 +215,7 @@ int OrganigramLineCount(const OrganigramText& text, int firstLine) {
   return OrganigramWalk(text, none, geometry, nullptr).Run(std::string());
 }
 
-int DrawSingleColumnOrganigram(const OrganigramText& text, const std::string& title,
+int PaintSingleColumnOrganigram(const OrganigramText& text, const std::string& title,
                                const OrganigramNames& names, int lineHeight, int centreX,
                                int originY, OrganigramSurface& surface) {
   if (text.Empty()) return 0;

@@ -44,7 +44,7 @@ OrganigramGeometry ScreenGeometry(const OrganigramText& text, int hp, int vp);
 
 // Draws the title and the text; returns the line count the walk reached (the
 // drawing's height in lines).
-int DrawOrganigram(const OrganigramText& text, const std::string& title,
+int PaintOrganigram(const OrganigramText& text, const std::string& title,
                    const OrganigramNames& names, const OrganigramGeometry& geometry,
                    OrganigramSurface& surface);
 
@@ -54,7 +54,7 @@ int OrganigramLineCount(const OrganigramText& text, int firstLine = 2);
 
 // The printed single-column layout: every text and bar centred on centreX,
 // only name lines drawn; returns the line count reached.
-int DrawSingleColumnOrganigram(const OrganigramText& text, const std::string& title,
+int PaintSingleColumnOrganigram(const OrganigramText& text, const std::string& title,
                                const OrganigramNames& names, int lineHeight, int centreX,
                                int originY, OrganigramSurface& surface);
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fanchart/printer_parameters.h"
-#include "kinship/organigram_drawing.h"
+#include "kinship/organigram_painting.h"
 #include "kinship/organigram_text.h"
 
 namespace quenor {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kinship/organigram_drawing.h"
+#include "kinship/organigram_painting.h"
 #include "kinship/organigram_print_layout.h"
 #include "kinship/organigram_text.h"
 #include "tests/support/test_files.h"
@@ -80,7 +80,7 @@ TEST(OrganigramText, LayoutValuesOfFiveColumns) {
   std::string row = "#     1";
   for (int c = 1; c < 5; ++c) row += "#     " + std::to_string(c + 1);
   OrganigramText names = OrganigramText::FromBytes(Row(row, 36) + Row("*", 36), false);
-  DrawOrganigram(names, "T", Name, g, surface);
+  PaintOrganigram(names, "T", Name, g, surface);
   std::vector<int> givenX;
   for (const Drawn& d : surface.items)
     if (d.kind == Drawn::kText && d.text.rfind("Given", 0) == 0) givenX.push_back(d.x1);
@@ -115,7 +115,7 @@ TEST(OrganigramText, MissingEmptyOrOversizedFilesDrawNothing) {
 
   RecordingSurface surface;
   OrganigramText empty;
-  EXPECT_EQ(DrawOrganigram(empty, "T", Name, ScreenGeometry(empty, 0, 0), surface), 0);
+  EXPECT_EQ(PaintOrganigram(empty, "T", Name, ScreenGeometry(empty, 0, 0), surface), 0);
   EXPECT_TRUE(surface.items.empty());
 }
 
@@ -129,7 +129,7 @@ TEST(OrganigramText, ReadingStaysInsideRaggedText) {
   EXPECT_EQ(text.ByteAt(1, 200), 0);
   EXPECT_EQ(text.NumberInCell(1, 2), 0);
   RecordingSurface surface;
-  DrawOrganigram(text, "T", Name, ScreenGeometry(text, 0, 0), surface);
+  PaintOrganigram(text, "T", Name, ScreenGeometry(text, 0, 0), surface);
   EXPECT_FALSE(surface.items.empty());
 }
 
@@ -144,7 +144,7 @@ TEST(OrganigramText, NumberFieldsAreReadInsideTheirCell) {
 TEST(OrganigramDrawing, TopCoupleThenTheLineDownToTheDescendant) {
   OrganigramText text = OrganigramText::FromBytes(SingleLineFile(), true);
   RecordingSurface surface;
-  int lines = DrawOrganigram(text, "Descente", Name, ScreenGeometry(text, 0, 0), surface);
+  int lines = PaintOrganigram(text, "Descente", Name, ScreenGeometry(text, 0, 0), surface);
   EXPECT_EQ(lines, 2 + 3 * 2 + 3 * 4);
   int x = 80 + 40 + 170;  // x(0): shifted
   std::vector<Drawn> expected = {
@@ -163,7 +163,7 @@ TEST(OrganigramDrawing, OddColumnsStandTwoLinesLowerWithTheirBarAbove) {
   OrganigramText text = OrganigramText::FromBytes(
       Row("#     7#     8", 15) + Row("*", 15), false);
   RecordingSurface surface;
-  DrawOrganigram(text, "", Name, ScreenGeometry(text, 0, 0), surface);
+  PaintOrganigram(text, "", Name, ScreenGeometry(text, 0, 0), surface);
   int x0 = 80 + 170, x1 = 160 + 170;
   std::vector<Drawn> expected = {
       TextAt(x0, 20, "Given7"), TextAt(x0, 30, "Sur7"), LineOf(x0, 40, x0, 61),
@@ -177,7 +177,7 @@ TEST(OrganigramDrawing, JunctionPiecesOfADrawingLine) {
   std::string row = "*     \xC3\xC4\xC4\xC4\xC4\xC4\xC4\xBF";
   OrganigramText text = OrganigramText::FromBytes(Row(row, 15), false);
   RecordingSurface surface;
-  DrawOrganigram(text, "", Name, ScreenGeometry(text, 7, 3), surface);
+  PaintOrganigram(text, "", Name, ScreenGeometry(text, 7, 3), surface);
   int xh0 = 80 + 170 - 7, xh1 = 160 + 170 - 7;
   int top = 20 - 3, middle = 30 - 3, bottom = 40 - 3;
   std::vector<Drawn> expected = {
@@ -193,7 +193,7 @@ TEST(OrganigramDrawing, JunctionPiecesOfADrawingLine) {
 TEST(OrganigramDrawing, BarThroughAnEmptyCell) {
   OrganigramText text = OrganigramText::FromBytes(Row("#     \xB3#     9", 15), false);
   RecordingSurface surface;
-  DrawOrganigram(text, "", Name, ScreenGeometry(text, 0, 0), surface);
+  PaintOrganigram(text, "", Name, ScreenGeometry(text, 0, 0), surface);
   ASSERT_FALSE(surface.items.empty());
   EXPECT_EQ(surface.items[0], LineOf(250, 20, 250, 60));
 }
@@ -283,7 +283,7 @@ TEST(OrganigramPrintLayout, AssemblyGuides) {
 TEST(OrganigramPrintLayout, SingleColumnDrawsNamesOnTheMiddleOfThePage) {
   OrganigramText text = OrganigramText::FromBytes(SingleLineFile(), true);
   RecordingSurface surface;
-  int lines = DrawSingleColumnOrganigram(text, "T", Name, 60, 2400, 0, surface);
+  int lines = PaintSingleColumnOrganigram(text, "T", Name, 60, 2400, 0, surface);
   EXPECT_EQ(lines, 3 + 3 * 4);
   std::vector<Drawn> expected = {
       {Drawn::kText, 2400, 60, 0, 0, "T", OrganigramFont::Title},
