@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <memory>
@@ -38,12 +39,36 @@ struct IndexingCounts {
 
 std::string PathText(const std::string& path) { return Cp1252FromUtf8(path); }
 
+std::string TooLargeText() {
+  return "Ce fichier est trop volumineux : le programme lit des fichiers GEDCOM de moins de 2 Go.\n\n"
+         "    Veuillez extraire seulement la partie pertinente du fichier GEDCOM."_ansi;
+}
+
 void RefuseFile(Session& session, const std::string& path, const std::string& text) {
   session.Message(PathText(path), text, MessageIcon::Stop);
 }
 
+void TellOutOfMemory(Session& session) { session.Message("Erreur", "Pas assez de mémoire"_ansi, MessageIcon::Stop); }
+
+// A folder, a device or a pipe is refused before it is opened (reading it
+// would fail or never end).
+bool IsReadableRegularFile(Session& session, const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (std::filesystem::is_directory(status)) {
+    RefuseFile(session, path, "Ce chemin désigne un dossier et non un fichier GEDCOM."_ansi);
+    return false;
+  }
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    RefuseFile(session, path, "Ce chemin ne désigne pas un fichier ordinaire ; il ne peut pas être lu comme un fichier GEDCOM."_ansi);
+    return false;
+  }
+  return true;
+}
+
 // Reads the whole file; tells the user and returns false when it cannot.
 bool ReadWholeFile(Session& session, const std::string& path, RawFile& file) {
+  if (!IsReadableRegularFile(session, path)) return false;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) {
     RefuseFile(session, path, "Impossible d'ouvrir ce fichier.\n\nVérifiez qu'il existe et que vous avez le droit de le lire."_ansi);
@@ -55,15 +80,13 @@ bool ReadWholeFile(Session& session, const std::string& path, RawFile& file) {
     return false;
   }
   if (static_cast<unsigned long long>(size) > kMaxFileSize) {
-    RefuseFile(session, path,
-               "Ce fichier est trop volumineux : le programme lit des fichiers GEDCOM de moins de 2 Go.\n\n"
-               "    Veuillez extraire seulement la partie pertinente du fichier GEDCOM."_ansi);
+    RefuseFile(session, path, TooLargeText());
     return false;
   }
   const auto length = static_cast<std::size_t>(size);
   file.bytes.reset(new (std::nothrow) char[length + 1]);
   if (!file.bytes) {
-    session.Message("Erreur", "Pas assez de mémoire"_ansi, MessageIcon::Stop);
+    TellOutOfMemory(session);
     return false;
   }
   in.seekg(0);
@@ -92,8 +115,7 @@ bool TakeOffByteOrderMark(RawFile& file) {
     case ByteOrderMark::Utf16BigEndian: {
       const bool bigEndian = DetectByteOrderMark(bytes) == ByteOrderMark::Utf16BigEndian;
       const std::string utf8 = DecodeUtf16ToUtf8(bytes.substr(2), bigEndian);
-      std::unique_ptr<char[]> decoded(new (std::nothrow) char[utf8.size() + 1]);
-      if (!decoded) return true;
+      std::unique_ptr<char[]> decoded(new char[utf8.size() + 1]);
       std::memcpy(decoded.get(), utf8.data(), utf8.size());
       decoded[utf8.size()] = '\0';
       file.bytes = std::move(decoded);
@@ -202,11 +224,11 @@ void DisableAnalysisMenus(Session& session) {
   session.ui.MenusChanged();
 }
 
-}  // namespace
-
-LoadResult LoadGedcomFile(Session& session, const std::string& path) {
+LoadResult LoadChosenFile(Session& session, const std::string& path) {
   const bool isRenumberedCopy = session.renumbering.pending && path == session.renumbering.copyPath;
   session.renumbering.pending = false;
+  // A file chosen by the user may be renumbered once; its copy may not.
+  if (!isRenumberedCopy) session.renumbering.done = false;
 
   session.slots.ClearReportFlags();
   DisableAnalysisMenus(session);
@@ -215,6 +237,10 @@ LoadResult LoadGedcomFile(Session& session, const std::string& path) {
   RawFile file;
   if (!ReadWholeFile(session, path, file)) return LoadResult::Refused;
   const bool markSaysUtf8 = TakeOffByteOrderMark(file);
+  if (file.length > kMaxFileSize) {
+    RefuseFile(session, path, TooLargeText());
+    return LoadResult::Refused;
+  }
   if (!StartsAsGedcom(file)) {
     RefuseFile(session, path, "Ce fichier n'a pas le format GEDCOM");
     return LoadResult::Refused;
@@ -241,14 +267,13 @@ LoadResult LoadGedcomFile(Session& session, const std::string& path) {
       ShowCapacityMessage(session, outcome == IndexOutcome::IndividualTooLarge);
       return LoadResult::MustClose;
     }
+    list.Clear();
     return RenumberAndReload(session, path);
   }
 
-  char status[1024];
-  std::snprintf(status, sizeof status, "Le fichier %s contient %ld individus et %ld mariages.   Extraction des données en cours...",
-                Utf8FromCp1252(PathText(path)).c_str(), static_cast<long>(session.index.IndividualCount()),
-                static_cast<long>(session.index.FamilyCount()));
-  session.Status(Cp1252FromUtf8(status));
+  session.Status("Le fichier " + PathText(path) + " contient " + std::to_string(session.index.IndividualCount()) +
+                 " individus et " + std::to_string(session.index.FamilyCount()) +
+                 " mariages.   Extraction des données en cours..."_ansi);
   if (!WriteAlphabeticalList(session, list)) return LoadResult::Refused;
   TellSkippedRecords(session, counts);
 
@@ -261,6 +286,18 @@ LoadResult LoadGedcomFile(Session& session, const std::string& path) {
     session.Status("Notez que la nuérotation des individus diffère de celle du fichier initial"_ansi);
   }
   return LoadResult::Loaded;
+}
+
+}  // namespace
+
+LoadResult LoadGedcomFile(Session& session, const std::string& path) {
+  try {
+    return LoadChosenFile(session, path);
+  } catch (const std::bad_alloc&) {
+    session.index.Clear();
+    TellOutOfMemory(session);
+    return LoadResult::Refused;
+  }
 }
 
 }  // namespace quenor

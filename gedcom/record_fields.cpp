@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "gedcom/record_number.h"
 #include "platform/cp1252.h"
@@ -211,9 +212,15 @@ std::string TranslateDate(std::string_view date) {
       {" sep ", " sep "}, {" oct ", " oct "}, {" nov ", " nov "}, {" dec ", " déc "},
       {"abt ", "vers "},  {"bef ", "avant "}, {"aft ", "après "}, {"bet ", "entre "},
       {" and ", " et "}};
+  // The replacements in Windows-1252, converted once.
+  static const std::array<std::string, std::size(kRules)> kReplacements = [] {
+    std::array<std::string, std::size(kRules)> converted;
+    for (std::size_t i = 0; i < converted.size(); ++i) converted[i] = Cp1252FromUtf8(kRules[i].second);
+    return converted;
+  }();
   std::string text(date);
   LowerCp1252InPlace(text);
-  for (const auto& [found, replacement] : kRules) ReplaceFirst(text, found, Cp1252FromUtf8(replacement));
+  for (std::size_t i = 0; i < kReplacements.size(); ++i) ReplaceFirst(text, kRules[i].first, kReplacements[i]);
   return text;
 }
 
@@ -248,6 +255,11 @@ std::string MarriageLine(const GedcomIndex& index, int32_t family) {
 }
 
 std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n) {
+  return MarriagesOf(index, n, [&index](int32_t family) { return MarriageLine(index, family); });
+}
+
+std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n,
+                                       const std::function<std::string(int32_t)>& marriageLine) {
   std::array<std::string, 6> lines;
   const char* record = index.IndividualRecord(n);
   if (record == nullptr) return lines;
@@ -257,7 +269,7 @@ std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n) {
     const char* lineEnd = LineEnd(found);
     const char* at = std::strchr(found, '@');
     if (at == nullptr || at >= lineEnd) continue;
-    std::string marriage = MarriageLine(index, ReadRecordNumber(at + 1));
+    std::string marriage = marriageLine(ReadRecordNumber(at + 1));
     if (!marriage.empty()) lines[filled++] = std::move(marriage);
   }
   return lines;
