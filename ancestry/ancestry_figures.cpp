@@ -115,9 +115,12 @@ class AncestryMeasure {
     figures_.generations.push_back(row);
   }
 
+  // Over the generations of the rows only: entries past the last named one
+  // would count among the distinct persons but not among the entries.
   void CountWholeTable() {
+    const int32_t end = std::min(last_, (int32_t{1} << figures_.generations.size()) - 1);
     std::vector<int32_t> persons;
-    for (int32_t k = 1; k <= last_; ++k) {
+    for (int32_t k = 1; k <= end; ++k) {
       const int32_t person = table_[k];
       if (person == 0) continue;
       const int32_t appearances = ++tallies_[person].appearances;

@@ -31,8 +31,9 @@ struct AncestryFigures {
   // Generations 1 to G, G being the generation of the last named entry;
   // empty when no entry is named.
   std::vector<GenerationFigures> generations;
-  int32_t entries = 0;   // non-zero entries of generations 1 to G
-  int32_t distinct = 0;  // persons appearing at least once in the whole table
+  // Over generations 1 to G, named or not:
+  int32_t entries = 0;   // non-zero entries
+  int32_t distinct = 0;  // persons appearing at least once
   int32_t repeated = 0;  // persons appearing at least twice
   // Number of persons by their count of appearances, lowest count first.
   std::map<int32_t, int32_t> distribution;
@@ -43,8 +44,8 @@ struct AncestryFigures {
 };
 
 // Measures entries 1 to `last` of `table`. Only entries whose person is named
-// (IsNamed) count in the generation rows; every non-zero entry counts in the
-// cumulative and whole-table figures.
+// (IsNamed) count in the generation rows; every non-zero entry of generations
+// 1 to G counts in the cumulative and whole-table figures.
 AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last);
 
 }  // namespace quenor
