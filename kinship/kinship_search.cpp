@@ -60,9 +60,7 @@ void TellNoCommonRoot(Session& session) {
                   MessageIcon::Information);
 }
 
-}  // namespace
-
-KinshipOutcome SearchKinship(Session& session) {
+KinshipOutcome SearchAndReport(Session& session) {
   KinshipState& kinship = session.kinship;
   if (!BuildCheckedTable(session, kinship.firstPerson, kinship.firstAncestors, kinship.firstLast) ||
       !BuildCheckedTable(session, kinship.secondPerson, kinship.secondAncestors, kinship.secondLast)) {
@@ -89,6 +87,14 @@ KinshipOutcome SearchKinship(Session& session) {
   if (!ReportRootAncestors(session, roots)) return KinshipOutcome::NotWritten;
   if (!ReportCollateralLines(session, roots, marks)) return KinshipOutcome::NotWritten;
   return KinshipOutcome::RootAncestors;
+}
+
+}  // namespace
+
+KinshipOutcome SearchKinship(Session& session) {
+  session.kinship.organigram.laidOut = false;
+  session.kinship.outcome = SearchAndReport(session);
+  return session.kinship.outcome;
 }
 
 }  // namespace quenor

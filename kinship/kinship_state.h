@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ancestry/ancestor_table.h"
+#include "kinship/kinship_outcome.h"
 #include "kinship/organigram_layout.h"
 
 namespace quenor {
@@ -22,6 +23,8 @@ struct KinshipState {
   int32_t firstLast = 0;   // highest Stradonitz number filled in each table
   int32_t secondLast = 0;
 
+  KinshipOutcome outcome = KinshipOutcome::NotRun;
+  // The last organigram written; laidOut only when the last search wrote it.
   OrganigramLayout organigram;
 };
 
