@@ -1,0 +1,33 @@
+#include "shell/options_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace quenor {
+
+namespace {
+QString OptionsPath(const QString& workingDirectory) {
+  return QDir(workingDirectory).filePath(QString::fromLatin1(kOptionsFileName));
+}
+}  // namespace
+
+ProgramOptions ReadProgramOptions(const QString& workingDirectory) {
+  QFile file(OptionsPath(workingDirectory));
+  if (!file.open(QIODevice::ReadOnly)) return ProgramOptions();
+  const QByteArray bytes = file.read(4096);
+  return ParseOptionsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool WriteProgramOptions(const QString& workingDirectory, const ProgramOptions& options) {
+  QSaveFile file(OptionsPath(workingDirectory));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const std::string text = OptionsFileText(options);
+  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace quenor
