@@ -142,7 +142,9 @@ void OrganigramCanvas::LinkPartners(int level, int column, std::string& base, st
   if (partner == 0) return;
   const OrganigramCell cell = tree_.CellOf(partner);
   if (cell.level == level && cell.column > column) LinkOnSameLevel(level, column, cell.column, base, out);
-  if (cell.level != 0 && cell.level < level) LinkToLowerLevel(level, column, cell, base, out);
+  // A partner lower in the same column is already joined to the person by
+  // the column's bar.
+  if (cell.level != 0 && cell.level < level && cell.column != column) LinkToLowerLevel(level, column, cell, base, out);
 }
 
 // The corner under one end of a partner link: a branch when the column goes
@@ -178,6 +180,7 @@ void OrganigramCanvas::LinkToLowerLevel(int level, int column, const OrganigramC
   std::string moved = base;
   for (std::size_t i = 0; i < static_cast<std::size_t>(kCellWidth); ++i) {
     moved[cellStart + i] = partnerNames[cellStart + i];
+    if (cellStart + i == 0) continue;  // the kind of the line stays
     partnerNames[cellStart + i] = ' ';
     partnerLink[cellStart + i] = ' ';
   }

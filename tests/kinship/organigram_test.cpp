@@ -135,23 +135,58 @@ TEST_F(OrganigramTest, AnAncestorWithDifferentSpousesIsNamedAloneInTheCaption) {
   EXPECT_EQ(session.kinship.organigram.caption, "Descente de Xavier Double sur Denis Double");
 }
 
-TEST_F(OrganigramTest, APartnerStandingLowerIsBroughtUpBesideThePerson) {
-  // Xavier's son Claude married his own granddaughter Lucie; their son Gilles.
+TEST_F(OrganigramTest, APartnerWhoStandsLowerInTheSameColumnIsNotDrawnTwice) {
+  // Quitterie, Xavier's daughter, had Pierre with Paul, then Denis with Pierre.
   FamilyTree tree;
-  tree.Person(40, "Xavier", "Haut").Person(41, "Claude", "Haut").Person(42, "Cora", "Haut")
-      .Person(43, "Lucie", "Haut").Person(44, "Gilles", "Haut");
-  tree.Family(40, 40, 0, {41, 42}).Family(41, 0, 42, {43}).Family(42, 41, 43, {44});
+  tree.Person(50, "Xavier", "Haut").Person(51, "Quitterie", "Haut").Person(52, "Pierre", "Bas")
+      .Person(53, "Paul", "Bas").Person(54, "Denis", "Bas");
+  tree.Family(50, 50, 0, {51}).Family(51, 53, 51, {52}).Family(52, 52, 51, {54});
   ASSERT_TRUE(Load(tree));
-  EXPECT_EQ(Search(44, 40), KinshipOutcome::Descent);
-  const std::vector<std::string> lines = Lines("OrgDesc.TXT");
-  // Every line has the width of the columns, and each person stands once.
-  const std::size_t width = 7 * static_cast<std::size_t>(session.kinship.organigram.columnCount) + 1;
-  for (const std::string& line : lines) {
-    EXPECT_EQ(line.size(), width) << line;
-    EXPECT_TRUE(line[0] == '#' || line[0] == '*') << line;
-  }
-  const std::multiset<int32_t> expected = {40, 41, 42, 43, 44};
-  EXPECT_EQ(PersonsDrawn(lines), expected);
+  EXPECT_EQ(Search(54, 50), KinshipOutcome::Descent);
+  const std::vector<std::string> expected = Cp437({
+      "*              ",
+      "#    50#       ",
+      "*     │        ",
+      "#    51#       ",
+      "*     │        ",
+      "#    52#       ",
+      "*     │        ",
+      "#    54#       ",
+  });
+  EXPECT_EQ(Lines("OrgDesc.TXT"), expected);
+  EXPECT_TRUE(session.kinship.organigram.singleLine);
+}
+
+TEST_F(OrganigramTest, APartnerStandingLowerInAnotherColumnIsBroughtUpBesideThePerson) {
+  // Pierre (3) and Quitterie (4), children of Xavier and Wanda, had Charles
+  // (5); Pierre's daughter Fanny (7) by Odile is the mother of Emma (8),
+  // Charles's wife and mother of Denis (9). Pierre stands one level above
+  // Quitterie, his partner at Charles's place.
+  FamilyTree tree;
+  tree.Person(1, "Xavier", "Haut").Person(2, "Wanda", "Haut").Person(3, "Pierre", "Haut")
+      .Person(4, "Quitterie", "Haut").Person(5, "Charles", "Haut").Person(6, "Odile", "Autre")
+      .Person(7, "Fanny", "Haut").Person(8, "Emma", "Bas").Person(9, "Denis", "Haut").Person(10, "Bruno", "Bas");
+  tree.Family(1, 1, 2, {3, 4}).Family(2, 3, 4, {5}).Family(3, 3, 6, {7}).Family(4, 10, 7, {8})
+      .Family(5, 5, 8, {9});
+  ASSERT_TRUE(Load(tree));
+  EXPECT_EQ(Search(9, 1), KinshipOutcome::Descent);
+  const std::vector<std::string> expected = Cp437({
+      "*                     ",
+      "#     1#     2#       ",
+      "*     ├─────────────┐ ",
+      "#     3#      #     │ ",
+      "#     │       #     4 ",
+      "*     ├─────────────┘ ",
+      "*     ├─────────────┘ ",
+      "*     ├──────┐        ",
+      "#     7#     │        ",
+      "*     │      │        ",
+      "#     8#     5#       ",
+      "*     ├──────┘        ",
+      "*     │               ",
+      "#     9#      #       ",
+  });
+  EXPECT_EQ(Lines("OrgDesc.TXT"), expected);
 }
 
 TEST_F(OrganigramTest, SixtyFourLinesOfALadderDrawEveryPersonOnce) {
