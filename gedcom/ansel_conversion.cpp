@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "gedcom/character_set.h"
 #include "gedcom/letter_folding.h"
@@ -75,10 +76,38 @@ char32_t ComposeMarks(char32_t letter, const char* text, std::size_t first, std:
   return ComposeWithMarks(letter, marks);
 }
 
+// The Windows-1252 bytes of the marked letters met so far: a single mark
+// before a letter is by far the most frequent case.
+class MarkedLetterMemo {
+ public:
+  char Byte(unsigned char mark, unsigned char letter, char32_t letterCodePoint) {
+    char& byte = bytes_[(mark - kFirstMark) * 256 + letter];
+    if (byte == '\0') {
+      const char mark1[] = {static_cast<char>(mark)};
+      byte = FoldToCp1252(ComposeMarks(letterCodePoint, mark1, 0, 1));
+    }
+    return byte;
+  }
+
+ private:
+  std::vector<char> bytes_ = std::vector<char>((kLastMark - kFirstMark + 1) * 256, '\0');  // '\0': not yet met
+};
+
+// The Windows-1252 byte of the letter text[marksEnd] under the marks
+// text[marksStart..marksEnd).
+char MarkedLetterByte(const char* text, std::size_t marksStart, std::size_t marksEnd, char32_t letter,
+                      MarkedLetterMemo& memo) {
+  if (marksEnd - marksStart == 1) {
+    return memo.Byte(static_cast<unsigned char>(text[marksStart]), static_cast<unsigned char>(text[marksEnd]), letter);
+  }
+  return FoldToCp1252(ComposeMarks(letter, text, marksStart, marksEnd));
+}
+
 }  // namespace
 
 std::size_t ConvertAnselToCp1252(char* text, std::size_t length) {
   const std::array<char, 256> spacing = SpacingBytes();
+  MarkedLetterMemo markedLetters;
   std::size_t read = 0;
   std::size_t write = 0;
   while (read < length) {
@@ -96,7 +125,7 @@ std::size_t ConvertAnselToCp1252(char* text, std::size_t length) {
       read = marksEnd;  // marks without a letter are left out, the next byte is kept
       continue;
     }
-    text[write++] = FoldToCp1252(ComposeMarks(letter, text, read, marksEnd));
+    text[write++] = MarkedLetterByte(text, read, marksEnd, letter, markedLetters);
     read = marksEnd + 1;
   }
   return write;

@@ -177,4 +177,11 @@ char FoldToCp1252(char32_t codePoint) {
   return '?';
 }
 
+char FoldMemo::Fold(char32_t codePoint) {
+  if (codePoint >= kRemembered) return FoldToCp1252(codePoint);
+  char& folded = folded_[codePoint];
+  if (folded == '\0') folded = FoldToCp1252(codePoint);
+  return folded;
+}
+
 }  // namespace quenor

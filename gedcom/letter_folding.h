@@ -3,6 +3,7 @@
 // characters the conversions to Windows-1252 leave out. FoldToCp1252
 // (gedcom/character_set.h) gives the byte of a composed letter.
 #include <string_view>
+#include <vector>
 
 namespace quenor {
 
@@ -21,5 +22,16 @@ bool IsCombiningMark(char32_t codePoint);
 // True for characters that have no visible form of their own (zero-width
 // blanks and joiners, word joiner, byte order mark inside the text).
 bool IsInvisibleFormatCharacter(char32_t codePoint);
+
+// FoldToCp1252 remembered for the code points below U+3000 (the alphabetic
+// scripts), while one text is converted.
+class FoldMemo {
+ public:
+  char Fold(char32_t codePoint);
+
+ private:
+  static constexpr char32_t kRemembered = 0x3000;
+  std::vector<char> folded_ = std::vector<char>(kRemembered, '\0');  // '\0': not yet folded
+};
 
 }  // namespace quenor

@@ -57,26 +57,26 @@ Utf8Step DecodeStep(const unsigned char* text, std::size_t available) {
   return {codePoint, length, true};
 }
 
-// The code point of the byte just written, when a following combining mark
-// may still compose with it.
-struct LastLetter {
-  char32_t codePoint = 0;  // 0: nothing to compose with
+// What the conversion keeps from one character to the next.
+struct ConversionState {
+  char32_t lastCodePoint = 0;  // of the byte just written, 0 when a mark cannot compose with it
+  FoldMemo folds;
 };
 
 // Writes the Windows-1252 form of one decoded character at text[write].
-std::size_t WriteCharacter(char* text, std::size_t write, char32_t codePoint, LastLetter& last) {
+std::size_t WriteCharacter(char* text, std::size_t write, char32_t codePoint, ConversionState& state) {
   if (IsCombiningMark(codePoint)) {
-    const char32_t composed = last.codePoint == 0 ? 0 : ComposeWithMark(last.codePoint, codePoint);
+    const char32_t composed = state.lastCodePoint == 0 ? 0 : ComposeWithMark(state.lastCodePoint, codePoint);
     const int byte = composed == 0 ? -1 : Cp1252OfCodePoint(composed);
     if (byte >= 0) {
       text[write - 1] = static_cast<char>(byte);
-      last.codePoint = composed;
+      state.lastCodePoint = composed;
     }
     return write;  // a mark that does not compose is left out, its letter kept
   }
   if (IsInvisibleFormatCharacter(codePoint)) return write;
-  text[write] = FoldToCp1252(codePoint);
-  last.codePoint = codePoint;
+  text[write] = state.folds.Fold(codePoint);
+  state.lastCodePoint = codePoint;
   return write + 1;
 }
 
@@ -86,20 +86,20 @@ std::size_t ConvertUtf8ToCp1252(char* text, std::size_t length) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text);
   std::size_t read = 0;
   std::size_t write = 0;
-  LastLetter last;
+  ConversionState state;
   while (read < length) {
     if (bytes[read] < 0x80) {
-      last.codePoint = bytes[read];
+      state.lastCodePoint = bytes[read];
       text[write++] = text[read++];
       continue;
     }
     const Utf8Step step = DecodeStep(bytes + read, length - read);
     read += step.length;
     if (step.valid) {
-      write = WriteCharacter(text, write, step.codePoint, last);
+      write = WriteCharacter(text, write, step.codePoint, state);
     } else {
       text[write++] = '?';
-      last.codePoint = 0;
+      state.lastCodePoint = 0;
     }
   }
   return write;

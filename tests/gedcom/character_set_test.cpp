@@ -144,6 +144,10 @@ TEST(Utf8Conversion, FoldsLettersWindows1252Lacks) {
   EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80!"), "?!");                  // four-byte character
 }
 
+TEST(Utf8Conversion, GivesTheSameByteEachTimeACharacterComes) {
+  EXPECT_EQ(FromUtf8("\xC5\x91\xC3\xA9\xC5\x91\xC5\x90\xC3\xA9\xCE\xB1\xCE\xB1"), "oéoOé??"_ansi);
+}
+
 TEST(Utf8Conversion, ComposesADecomposedLetterOrKeepsItsBaseLetter) {
   EXPECT_EQ(FromUtf8("Rene\xCC\x81"), "Ren\xE9");         // e + acute
   EXPECT_EQ(FromUtf8("Ma\xCC\x88rta"), "M\xE4rta");        // a + diaeresis
@@ -203,6 +207,10 @@ TEST(AnselConversion, ComposesEveryLetterWindows1252Has) {
   EXPECT_EQ(FromAnsel("\xE9s\xE9z\xE9S\xE9Z"), "šžŠŽ"_ansi);                  // caron
   EXPECT_EQ(FromAnsel("\xE2y\xE2Y\xE8y\xE8Y"), "ýÝÿŸ"_ansi);                  // y
   EXPECT_EQ(FromAnsel("\xF0" "C"), "Ç"_ansi);
+}
+
+TEST(AnselConversion, GivesTheSameLetterEachTimeItComes) {
+  EXPECT_EQ(FromAnsel("\xE2" "e\xE2" "E\xE2" "e\xE1" "e\xE2" "E\xEEo\xEEo"), "éÉéèÉoo"_ansi);
 }
 
 TEST(AnselConversion, KeepsTheLetterWhenWindows1252LacksTheComposedOne) {
