@@ -1,5 +1,6 @@
 #include "ancestry/ancestry_list.h"
 
+#include <charconv>
 #include <string>
 
 #include "ancestry/ancestor_loops.h"
@@ -52,10 +53,29 @@ class AncestryListWriter : public AncestorVisitor {
   void WriteCount() { PrintToReport(file_, "\n%19sNombre d'apparitions: %s", " ", FormatCount(lines_).c_str()); }
 
  private:
+  // "%10ld %7ld %-40s %s\n", put together by hand: a million of them may be written.
   void WritePerson(int32_t stradonitz, int32_t person, const std::string& marriage) {
-    PrintToReport(file_, "%10ld %7ld %-40s %s\n", static_cast<long>(stradonitz), static_cast<long>(person),
-                PersonName(index_, 0, person).c_str(), marriage.c_str());
+    line_.clear();
+    AppendRightAligned(line_, stradonitz, ancestry_list::kStradonitzWidth);
+    line_ += ' ';
+    AppendRightAligned(line_, person, ancestry_list::kIndividualWidth);
+    line_ += ' ';
+    const std::string name = PersonName(index_, 0, person);
+    line_ += name;
+    if (name.size() < ancestry_list::kNameWidth) line_.append(ancestry_list::kNameWidth - name.size(), ' ');
+    line_ += ' ';
+    line_ += marriage;
+    line_ += '\n';
+    file_.Write(line_);
     ++lines_;
+  }
+
+  static void AppendRightAligned(std::string& line, int32_t number, std::size_t width) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    if (length < width) line.append(width - length, ' ');
+    line.append(digits, length);
   }
 
   const std::string kGenerationText = "ième génération"_ansi;
@@ -64,6 +84,7 @@ class AncestryListWriter : public AncestorVisitor {
   int32_t lines_ = 0;
   int32_t marriageFamily_ = -1;
   std::string marriage_;
+  std::string line_;
 };
 
 }  // namespace
