@@ -34,9 +34,10 @@ void RefuseWithoutAncestors(Session& session, int32_t person) {
 
 // The reports of the previous probant can no longer be consulted.
 void ForgetPreviousAnalysis(Session& session) {
-  for (int slot : {kSlotStatistics, kSlotAncestryList, kSlotRepeatedAncestors}) session.slots[slot].shown = false;
-  session.slots[kSlotAncestryList].hasContent = false;
-  session.slots[kSlotRepeatedAncestors].hasContent = false;
+  for (int slot : {kSlotStatistics, kSlotAncestryList, kSlotRepeatedAncestors}) {
+    session.slots[slot].shown = false;
+    session.slots[slot].hasContent = false;
+  }
   session.menus.Disable(MenuItem::AscStat);
   session.menus.Disable(MenuItem::AscEventail);
   session.menus.Disable(MenuItem::AscRepet);

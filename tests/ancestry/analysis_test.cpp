@@ -143,5 +143,16 @@ TEST_F(AncestryAnalysisTest, StatisticsThatCannotBeWrittenAreToldAndNothingIsOff
   }
 }
 
+TEST_F(AncestryAnalysisTest, FailedRewriteLeavesNoStaleReportToConsult) {
+  ASSERT_EQ(Choose("      1  Martin, Paul"), AncestryOutcome::Analysed);
+  std::filesystem::remove(fixture.folder / "Stat.TXT");
+  std::filesystem::create_directory(fixture.folder / "Stat.TXT");
+  EXPECT_EQ(Choose("     10  Petit, Luc"), AncestryOutcome::ReportFailed);
+  EXPECT_FALSE(session().slots[kSlotStatistics].hasContent);
+  EXPECT_FALSE(session().slots[kSlotRepeatedAncestors].hasContent);
+  EXPECT_FALSE(Enabled(MenuItem::AscRepet));
+  EXPECT_FALSE(Enabled(MenuItem::AscEventail));
+}
+
 }  // namespace
 }  // namespace quenor
