@@ -135,9 +135,13 @@ bool StartsAsGedcom(const RawFile& file) {
 }
 
 // The folder of the file, without its final separator, as a report title shows it.
+// A relative path (given on the command line) is taken from the current directory.
 std::string DataFolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return PathText(slash == std::string::npos ? std::string() : path.substr(0, slash));
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  const std::string full = error ? path : absolute.string();
+  const std::size_t slash = full.find_last_of('/');
+  return PathText(slash == std::string::npos ? std::string() : full.substr(0, slash));
 }
 
 // A NUL inside the file would cut a line in two: it becomes a blank.
