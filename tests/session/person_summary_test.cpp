@@ -33,7 +33,8 @@ constexpr const char* kFamily =
 
 class PersonSummaryTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(fixture.LoadText(kFamily)); }
+  // The file is written in Windows-1252, as its "1 CHAR ANSI" says.
+  void SetUp() override { ASSERT_TRUE(fixture.LoadText(Cp1252FromUtf8(kFamily))); }
   PersonSummary Of(int32_t n) { return SummarizePerson(fixture.session.index, n); }
   testing::SessionFixture fixture;
 };

@@ -60,7 +60,7 @@ TEST_F(PersonChoiceWindowTest, AWholeProbantChoiceByClick) {
   EXPECT_TRUE(fixture.session().chosenLine.starts_with("      3  "));
   EXPECT_TRUE(dialog().OKBtn->isEnabled());
   EXPECT_EQ(dialog().NoEdit->text(), QStringLiteral("3"));
-  EXPECT_EQ(dialog().InfoNomLbl->text(), QString::fromUtf8("Victoria Adelaide Mary Saxe-Coburg-Gotha"));
+  EXPECT_EQ(dialog().InfoNomLbl->text(), QString::fromUtf8("Victoria Adelaide Mary"));
   EXPECT_EQ(dialog().InfoParentsLbl->text(), QString::fromUtf8("Albert Augustus Charles et Victoria Hanover"));
   EXPECT_FALSE(dialog().InfoNaissanceLbl->text().trimmed().isEmpty());
 
@@ -169,7 +169,8 @@ TEST_F(PersonChoiceWindowTest, AKinshipChoiceRefusesTheSamePersonTwice) {
   EXPECT_EQ(dialog().NoEdit->text(), QStringLiteral("3"));
   EXPECT_TRUE(dialog().InfoParentsLbl->text().isEmpty());
 
-  fixture.ClickAt(fixture.ListLineOf(3) + 12);
+  // Far enough from the first click not to confirm anything by itself.
+  fixture.ClickAt(fixture.ListLineOf(3) + 30);
   QTest::mouseClick(dialog().OKBtn, Qt::LeftButton);
   auto messages = fixture.TakeMessages();
   ASSERT_EQ(messages.size(), 1u);

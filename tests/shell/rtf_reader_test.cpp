@@ -47,7 +47,7 @@ TEST(RtfReader, SkipsDestinationsAndReadsEscapes) {
       "{\\rtf1{\\*\\generator Writer;}{\\info{\\title Guide}}{\\stylesheet{\\s0 Normal;}}"
       "a\\{b\\}c\\\\d\\tab e\\line f\\~g \\emdash  h\\par}");
   ASSERT_EQ(document.paragraphs.size(), 1u);
-  EXPECT_EQ(document.paragraphs[0].PlainText(), "a{b}c\\d\te\nf\u00A0g \u2014h");
+  EXPECT_EQ(document.paragraphs[0].PlainText(), "a{b}c\\d\te\nf\u00A0g \u2014 h");
 }
 
 TEST(RtfReader, AUnicodeCharacterSkipsItsStandIn) {
