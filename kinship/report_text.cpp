@@ -4,12 +4,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/cp1252.h"
+#include "ancestry/report_failure.h"
+#include "platform/report_file.h"
 #include "session/session.h"
 
 namespace quenor {
-
-using namespace literals;
 
 std::string Format(const char* format, ...) {
   va_list args;
@@ -38,25 +37,11 @@ std::string AnalysisTitle(const Session& session) {
 }
 
 bool WriteReportText(Session& session, int slot, const std::string& text) {
-  std::string bytes;
-  bytes.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') bytes.push_back('\r');
-    bytes.push_back(c);
-  }
-  const std::string& path = session.SlotPath(slot);
-  bool written = false;
-  if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-    written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = (std::fclose(file) == 0) && written;
-  }
-  if (!written) {
-    session.Message("Rapport non créé"_ansi,
-                    "Impossible d'écrire le fichier "_ansi + Cp1252FromUtf8(path) +
-                        ".\n\nVérifiez que le répertoire de travail est accessible en écriture\net que le disque n'est pas plein."_ansi,
-                    MessageIcon::Stop);
-  }
-  return written;
+  ReportFile file(session.SlotPath(slot));
+  if (file.IsOpen()) file.Write(text);
+  if (file.Close()) return true;
+  TellReportNotWritten(session, slot);
+  return false;
 }
 
 }  // namespace quenor

@@ -107,6 +107,16 @@ TEST_F(RootAncestorTest, TheProbantsAncestorTableSurvivesASearch) {
   EXPECT_EQ(session.ancestors.lastStradonitz, 2);
 }
 
+TEST_F(RootAncestorTest, AReportThatCannotBeWrittenStopsTheSearchAndIsTold) {
+  std::filesystem::create_directory(folder / "LstSouch.TXT");
+  EXPECT_EQ(Search(7, 8), KinshipOutcome::NotWritten);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption, Ansi("Rapport non créé"));
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Stop);
+  EXPECT_FALSE(session.slots[kSlotRootAncestors].hasContent);
+  EXPECT_FALSE(std::filesystem::exists(folder / "LignCol.TXT"));
+}
+
 TEST(KinshipLoopTest, APersonWhoIsHisOwnAncestorMakesTheLinksUnreliable) {
   KinshipFixture fixture;
   FamilyTree tree;
