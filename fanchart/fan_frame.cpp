@@ -14,11 +14,11 @@ namespace {
 
 using namespace literals;
 
-constexpr float kSmallTextHeight = 0.09f;
+constexpr double kSmallTextHeight = 0.09;
 constexpr float kPaternalTitleCentre = 2.3561944905f;  // 3 pi / 4
 constexpr float kMaternalTitleCentre = 0.7853981635f;  // pi / 4
 
-void SetHeight(FanLayout& layout, float height) { layout.textStyle.height = ToLogicalLength(layout, height); }
+void SetHeight(FanLayout& layout, double height) { layout.textStyle.height = ToLogicalLength(layout, height); }
 
 // The code of person n of generation g, renumbered from the first number.
 std::string CodeText(const FanLayout& layout, int32_t n, int g) {
@@ -34,7 +34,7 @@ void DrawCodesOfGeneration(Canvas& canvas, FanLayout& layout, int g) {
   const float o = g > 10 ? a0 : a0 * 1.1f * 10.0f / static_cast<float>(g - 1);
   const GenerationSpan span = SpanOfGeneration(g);
   const float r0 = static_cast<float>(g - 1) * layout.ringWidth - 0.1f;
-  const float half = std::asin((1.0f / 3.0f) * kSmallTextHeight / r0);
+  const float half = static_cast<float>(std::asin((1.0 / 3.0) * kSmallTextHeight / r0));
   for (int32_t n = span.first; n <= span.last; ++n) {
     const bool husband = n % 2 == 0;
     const bool paternal = n < span.mid;

@@ -17,15 +17,19 @@ GenerationSpan SpanOfGeneration(int g) {
   return span;
 }
 
-float TenthsOfDegree(float radians) { return radians * 1800.0f * (1.0f / kFanPi); }
+namespace {
+constexpr double kPiLiteral = 3.141592654;
+}  // namespace
 
-float DegreesOf(float radians) { return radians * 180.0f * (1.0f / kFanPi); }
+double TenthsOfDegree(float radians) { return radians * 1800.0 * (1.0 / kPiLiteral); }
 
-int PaternalEscapement(float t) { return -static_cast<int>(TenthsOfDegree(t) + 1800.0f); }
+double DegreesOf(float radians) { return radians * 180.0 * (1.0 / kPiLiteral); }
+
+int PaternalEscapement(float t) { return -static_cast<int>(TenthsOfDegree(t) + 1800.0); }
 
 int MaternalEscapement(float t) { return -static_cast<int>(TenthsOfDegree(t)); }
 
-int SideTitleEscapement(float t) { return -static_cast<int>(TenthsOfDegree(t) - 900.0f); }
+int SideTitleEscapement(float t) { return -static_cast<int>(TenthsOfDegree(t) - 900.0); }
 
 TextStyle ChartTextStyle() {
   TextStyle style;
@@ -51,8 +55,8 @@ CanvasPoint ToLogical(const FanLayout& layout, float x, float y) {
   return {static_cast<int>((x - layout.pageRect.xMin) * k), static_cast<int>((y - layout.pageRect.yMin) * k)};
 }
 
-int ToLogicalLength(const FanLayout& layout, float length) {
-  return static_cast<int>(length * static_cast<float>(layout.unitsPerInch));
+int ToLogicalLength(const FanLayout& layout, double length) {
+  return static_cast<int>(length * layout.unitsPerInch);
 }
 
 bool InsideClip(const FanLayout& layout, float x, float y, float margin) {

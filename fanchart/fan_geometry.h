@@ -29,10 +29,11 @@ struct GenerationSpan {
 };
 GenerationSpan SpanOfGeneration(int g);
 
-// Radians to tenths of a degree, with the program's constant.
-float TenthsOfDegree(float radians);
+// Radians to tenths of a degree, with the program's constant; the
+// conversion itself is carried in double precision.
+double TenthsOfDegree(float radians);
 // Radians to degrees, with the program's constant.
-float DegreesOf(float radians);
+double DegreesOf(float radians);
 
 // The escapements handed to the canvas for a text whose reference point is at
 // angle t: base line towards the centre (father's side), away from it
@@ -47,7 +48,7 @@ TextStyle ChartTextStyle();
 // The logical point of a drawing point on the current page.
 CanvasPoint ToLogical(const FanLayout& layout, float x, float y);
 // A length in drawing units as logical units, truncated.
-int ToLogicalLength(const FanLayout& layout, float length);
+int ToLogicalLength(const FanLayout& layout, double length);
 
 // True when (x, y) lies inside the clip rectangle widened by `margin`.
 bool InsideClip(const FanLayout& layout, float x, float y, float margin);

@@ -52,7 +52,7 @@ void DrawSeparators(Canvas& canvas, const FanLayout& layout) {
       const float a = static_cast<float>(k) * d;
       const float c = std::cos(a), s = std::sin(a);
       if (g < 6) {
-        const CanvasPen previous = canvas.SelectPen(SolidBlackPen(ToLogicalLength(layout, (6 - g) * 0.004f)));
+        const CanvasPen previous = canvas.SelectPen(SolidBlackPen(ToLogicalLength(layout, (6 - g) * 0.004)));
         DrawSeparator(canvas, layout, c * inner, s * inner, c * outer, s * outer);
         canvas.SelectPen(previous);
       } else {
@@ -99,7 +99,7 @@ void DrawCirclesAndBaseLine(Canvas& canvas, const FanLayout& layout) {
     if (g == n) {
       r = outer;
       const int w = g <= 5 ? g : 4;
-      previous = canvas.SelectPen(SolidBlackPen(ToLogicalLength(layout, static_cast<float>(w) * 0.01f)));
+      previous = canvas.SelectPen(SolidBlackPen(ToLogicalLength(layout, w * 0.01)));
       thickPenSelected = true;
     }
     DrawHalfCircle(canvas, layout, r);

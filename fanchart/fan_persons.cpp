@@ -64,13 +64,13 @@ void DrawOuterLayout(Canvas& canvas, FanLayout& layout, const AncestorLine& line
   const std::string& side = SideText(line);
   const float b = static_cast<float>(FartherSpouse(line.number, place.span.mid));
   place.fraction = 0.46f + 0.1f * b;
-  place.maxLength = 1.3f;
+  place.maxLength = 1.3;
   place.rhoPaternal = rhoMid + 0.4f;
   place.rhoMaternal = rhoMid - 0.55f;
   DrawRadialText(canvas, layout, place, line.name);
   if (side.empty()) return;
   place.height = 0.9f * place.height;
-  place.maxLength = 0.9f;
+  place.maxLength = 0.9;
   place.rhoPaternal = rhoMid - 0.75f;
   place.rhoMaternal = line.generation == 10 ? rhoMid + 0.6f : rhoMid + 0.5f;
   place.italic = true;
@@ -84,7 +84,7 @@ void DrawCoupleBoxLayout(Canvas& canvas, FanLayout& layout, const AncestorLine& 
   place.span = GenerationSpan{1024, 1536, 2047, 2.0f * SpanOfGeneration(12).step};
   place.fraction = 0.5f;
   place.height = 0.09f;
-  place.maxLength = 1.4f;
+  place.maxLength = 1.4;
   const bool husband = line.number % 2 == 0;
   place.rhoPaternal = husband ? 29.1f : 25.9f;
   place.rhoMaternal = husband ? 25.9f : 29.1f;
@@ -92,7 +92,7 @@ void DrawCoupleBoxLayout(Canvas& canvas, FanLayout& layout, const AncestorLine& 
   const std::string& side = SideText(line);
   if (side.empty()) return;
   place.height = 0.081f;
-  place.maxLength = 1.2f;
+  place.maxLength = 1.2;
   place.rhoPaternal = husband ? 28.17f : 27.2f;
   place.rhoMaternal = husband ? 26.83f : 27.8f;
   place.italic = true;
@@ -100,9 +100,9 @@ void DrawCoupleBoxLayout(Canvas& canvas, FanLayout& layout, const AncestorLine& 
 }
 
 // A horizontal text of the parents, shrunk to `maxLength` when wider.
-void DrawParentText(Canvas& canvas, FanLayout& layout, float x, float y, float height, float maxLength,
+void DrawParentText(Canvas& canvas, FanLayout& layout, float x, float y, double height, double maxLength,
                     const std::string& text) {
-  const float k = static_cast<float>(layout.unitsPerInch);
+  const double k = layout.unitsPerInch;
   layout.textStyle.height = static_cast<int>(height * k);
   const int width = StyledTextWidth(canvas, layout, text);
   const int limit = ToLogicalLength(layout, maxLength);
@@ -118,18 +118,17 @@ bool WithinParentClip(const FanLayout& layout, float x, float rightMargin) {
 void DrawParentsLayout(Canvas& canvas, FanLayout& layout, const AncestorLine& line) {
   const float sigma = line.number == 2 ? -1.0f : 1.0f;
   SetTextAngle(layout, 0);
-  layout.textStyle.escapement = layout.textStyle.orientation = 0;
   std::string given, surname;
   if (SplitAtLastBlank(line.name, given, surname)) {
-    if (WithinParentClip(layout, sigma, 1.25f)) DrawParentText(canvas, layout, sigma * 1.0f, 1.3f, 0.3f, 2.0f, given);
+    if (WithinParentClip(layout, sigma, 1.25f)) DrawParentText(canvas, layout, sigma * 1.0f, 1.3f, 0.3, 2.0, given);
     if (WithinParentClip(layout, sigma * 1.18f, 1.125f))
-      DrawParentText(canvas, layout, sigma * 1.18f, 0.82f, 0.3f, 2.25f, surname);
+      DrawParentText(canvas, layout, sigma * 1.18f, 0.82f, 0.3, 2.25, surname);
   } else if (WithinParentClip(layout, sigma * 1.1f, 1.25f)) {
-    DrawParentText(canvas, layout, sigma * 1.1f, 1.1f, 0.3f, 2.2f, line.name);
+    DrawParentText(canvas, layout, sigma * 1.1f, 1.1f, 0.3, 2.2, line.name);
   }
   if (!WithinParentClip(layout, sigma * 1.25f, 1.25f)) return;
   layout.textStyle.italic = true;
-  DrawParentText(canvas, layout, sigma * 1.25f, 0.375f, 0.27f, 2.2f, SideText(line));
+  DrawParentText(canvas, layout, sigma * 1.25f, 0.375f, 0.27, 2.2, SideText(line));
   layout.textStyle.italic = false;
 }
 
@@ -157,7 +156,7 @@ class ListReader {
 }  // namespace
 
 void DrawRadialText(Canvas& canvas, FanLayout& layout, const RadialPlacement& place, const std::string& text) {
-  const float k = static_cast<float>(layout.unitsPerInch);
+  const double k = layout.unitsPerInch;
   layout.textStyle.italic = place.italic;
   layout.textStyle.height = static_cast<int>(place.height * k);
   const int width = StyledTextWidth(canvas, layout, text);
@@ -196,7 +195,7 @@ void DrawPersonTexts(Canvas& canvas, FanLayout& layout, const AncestorLine& line
   place.span = SpanOfGeneration(g);
   const float rhoMid = (static_cast<float>(g) - 1.5f) * layout.ringWidth;
   place.rhoPaternal = place.rhoMaternal = rhoMid;
-  place.maxLength = 2.4f;
+  place.maxLength = 2.4;
   if (g <= 8) {
     place.height = 0.38f - 0.03f * static_cast<float>(g);
     DrawSplitLayout(canvas, layout, line, place);

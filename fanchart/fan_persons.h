@@ -26,7 +26,7 @@ struct RadialPlacement {
   float rhoPaternal = 0.0f;
   float rhoMaternal = 0.0f;
   float height = 0.0f;     // nominal, drawing units
-  float maxLength = 0.0f;  // drawing units; a wider text is shrunk
+  double maxLength = 0.0;  // drawing units; a wider text is shrunk
   bool italic = false;
 };
 

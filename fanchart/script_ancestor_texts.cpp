@@ -8,13 +8,13 @@
 namespace quenor {
 namespace {
 
-constexpr float kRingWidth = 2.5f;
-constexpr float kThicken = 0.003f;
+constexpr double kRingWidth = 2.5;
+constexpr double kThicken = 0.003;
 
 // One row of the generation table.
 struct ScriptGeneration {
   const char* layer;  // nullptr: the current layer stays
-  float baseHeight;
+  double baseHeight;
   int nameMax;
   int sideMax;
   const char* nameStyle;
@@ -23,21 +23,23 @@ struct ScriptGeneration {
 
 ScriptGeneration GenerationRow(int g) {
   switch (g) {
-    case 2: return {"layer\nm\nGen2-4\nc\n2\n\n\n", 0.20f, 17, 20, "Norm", "Ital"};
-    case 3: return {"layer\nm\nGen2-4\nc\n2\n\n\n", 0.19f, 20, 20, "Norm", "Ital"};
-    case 4: return {"layer\nm\nGen2-4\nc\n2\n\n\n", 0.18f, 22, 22, "Norm", "Ital"};
-    case 5: return {"layer\nm\nGen5-7\nc\n3\n\n\n", 0.16f, 25, 25, "Norm", "Ital"};
-    case 6: return {"layer\nm\nGen5-7\nc\n3\n\n\n", 0.14f, 27, 27, "Norm", "Ital"};
-    case 7: return {"layer\nm\nGen5-7\nc\n3\n\n\n", 0.13f, 30, 30, "Norm", "Ital"};
-    case 8: return {"layer\nm\nGen8-9\nc\n4\n\n\n", 0.10f, 39, 39, "Norm", "Ital"};
-    case 9: return {"layer\nm\nGen8-9\nc\n4\n\n\n", 0.08f, 40, 40, "Norm", "Ital"};
-    case 10: return {"layer\nm\nGen10-12\nc\n5\n\n\n", 0.08f, 25, 24, "Norm", "Ital"};
-    case 11: return {"layer\nm\nGen10-12\nc\n5\n\n\n", 0.052f, 37, 34, "PetitNorm", "PetitItal"};
-    default: return {nullptr, 0.056f, 40, 40, "PetitNorm", "PetitItal"};
+    case 2: return {"layer\nm\nGen2-4\nc\n2\n\n\n", 0.20, 17, 20, "Norm", "Ital"};
+    case 3: return {"layer\nm\nGen2-4\nc\n2\n\n\n", 0.19, 20, 20, "Norm", "Ital"};
+    case 4: return {"layer\nm\nGen2-4\nc\n2\n\n\n", 0.18, 22, 22, "Norm", "Ital"};
+    case 5: return {"layer\nm\nGen5-7\nc\n3\n\n\n", 0.16, 25, 25, "Norm", "Ital"};
+    case 6: return {"layer\nm\nGen5-7\nc\n3\n\n\n", 0.14, 27, 27, "Norm", "Ital"};
+    case 7: return {"layer\nm\nGen5-7\nc\n3\n\n\n", 0.13, 30, 30, "Norm", "Ital"};
+    case 8: return {"layer\nm\nGen8-9\nc\n4\n\n\n", 0.10, 39, 39, "Norm", "Ital"};
+    case 9: return {"layer\nm\nGen8-9\nc\n4\n\n\n", 0.08, 40, 40, "Norm", "Ital"};
+    case 10: return {"layer\nm\nGen10-12\nc\n5\n\n\n", 0.08, 25, 24, "Norm", "Ital"};
+    case 11: return {"layer\nm\nGen10-12\nc\n5\n\n\n", 0.052, 37, 34, "PetitNorm", "PetitItal"};
+    default: return {nullptr, 0.056, 40, 40, "PetitNorm", "PetitItal"};
   }
 }
 
-// The person's place in its generation, as the script works it out.
+// The person's place in its generation, as the script works it out. Angles
+// and radii are single precision; the arithmetic between them is carried
+// in double precision.
 struct ScriptPerson {
   int32_t box = 0;
   int32_t first = 0;
@@ -57,37 +59,35 @@ ScriptPerson PersonOf(const AncestorLine& line, float scale) {
     p.first = 1024;
     p.mid = 1536;
     p.last = 2047;
-    p.step = kFanTwoPi / static_cast<float>(std::pow(2.0, 11));
+    p.step = static_cast<float>(kFanTwoPi / std::pow(2.0, 11));
   } else {
     p.box = line.number;
     p.first = static_cast<int32_t>(std::pow(2.0, line.generation - 1));
     p.mid = static_cast<int32_t>(1.5 * p.first);
     p.last = 2 * p.first - 1;
-    p.step = kFanTwoPi / static_cast<float>(std::pow(2.0, line.generation));
+    p.step = static_cast<float>(kFanTwoPi / std::pow(2.0, line.generation));
   }
   return p;
 }
 
-void WriteTextCommand(ScriptOutput& out, const char* style, float x, float y, float height, float rotation,
+void WriteTextCommand(ScriptOutput& out, const char* style, double x, double y, double height, double rotation,
                       const std::string& text, float scale) {
   out.Write("text\ns\n%s\nm\n%7.5f,%7.5f\n%7.5f\n%7.5f\n%s\n",
-            {std::string_view(style), static_cast<double>(x * scale), static_cast<double>(y * scale),
-             static_cast<double>(height), static_cast<double>(rotation), std::string_view(text)});
+            {std::string_view(style), x * scale, y * scale, height, rotation, std::string_view(text)});
 }
 
 // One radial text of the person: reading inwards on the father's side and
 // outwards on the mother's side; thickened by copies below generation 5.
 void WriteRadialText(ScriptOutput& out, const ScriptPerson& p, const std::string& text, const char* style,
-                     float phi, float rhoPaternal, float rhoMaternal, float baseHeight, int maxChars) {
-  const float h = FitTextHeight(text, maxChars, baseHeight);
+                     double phi, float rhoPaternal, float rhoMaternal, double baseHeight, int maxChars) {
+  const double h = FitTextHeight(text, maxChars, baseHeight);
   const bool paternal = p.box < p.mid;
-  const float theta = paternal ? (static_cast<float>(p.box - p.first) + phi) * p.step
-                               : (static_cast<float>(p.last - p.box) + phi) * p.step;
-  const float rho = paternal ? rhoPaternal : rhoMaternal;
-  const float c = std::cos(theta), s = std::sin(theta);
-  const float rotation = paternal ? -DegreesOf(theta) : DegreesOf(theta);
-  const float sign = paternal ? -1.0f : 1.0f;
-  auto write = [&](float rhoX, float rhoY) {
+  const float theta = static_cast<float>(paternal ? (p.box - p.first + phi) * p.step : (p.last - p.box + phi) * p.step);
+  const double rho = paternal ? rhoPaternal : rhoMaternal;
+  const double c = std::cos(static_cast<double>(theta)), s = std::sin(static_cast<double>(theta));
+  const double rotation = paternal ? -DegreesOf(theta) : DegreesOf(theta);
+  const double sign = paternal ? -1.0 : 1.0;
+  auto write = [&](double rhoX, double rhoY) {
     WriteTextCommand(out, style, sign * c * rhoX, s * rhoY, h, rotation, text, p.scale);
   };
   write(rho, rho);
@@ -107,89 +107,92 @@ bool CutAtFirstBlank(const std::string& name, std::string& firstWord, std::strin
 }
 
 // Four horizontal copies of a parent's text.
-void WriteParentText(ScriptOutput& out, const char* pattern, float sigma, float x, float y, float height,
+void WriteParentText(ScriptOutput& out, const char* pattern, double sigma, double x, double y, double height,
                      const std::string& text, float scale) {
-  const float points[4][2] = {{x, y}, {x + sigma * kThicken, y}, {x, y + kThicken}, {x + sigma * kThicken, y + kThicken}};
+  const double points[4][2] = {{x, y}, {x + sigma * kThicken, y}, {x, y + kThicken}, {x + sigma * kThicken, y + kThicken}};
   for (const auto& point : points)
-    out.Write(pattern, {static_cast<double>(point[0] * scale), static_cast<double>(point[1] * scale),
-                        static_cast<double>(height), std::string_view(text)});
+    out.Write(pattern, {point[0] * scale, point[1] * scale, height, std::string_view(text)});
 }
 
 void WriteParents(ScriptOutput& out, const AncestorLine& line, float scale) {
   const char* kName = "text\ns\nNorm\nm\n%7.5f,%7.5f\n%7.5f\n0\n%s\n";
   const char* kSide = "text\ns\nItal\nm\n%7.5f,%7.5f\n%7.5f\n0\n%s\n";
-  const float sigma = line.number == 2 ? -1.0f : 1.0f;
-  const float h0 = 0.2f * scale;
+  const double sigma = line.number == 2 ? -1.0 : 1.0;
+  const double h0 = 0.2 * scale;
   out.Write("layer\nm\nGen2-4\nc\n2\n\n\n");
   std::string firstWord, rest;
   if (CutAtFirstBlank(line.name, firstWord, rest)) {
-    WriteParentText(out, kName, sigma, sigma * 1.0f, 1.5f, FitTextHeight(firstWord, 16, h0), firstWord, scale);
-    WriteParentText(out, kName, sigma, sigma * 1.18f, 0.92f, FitTextHeight(rest, 17, h0), rest, scale);
+    WriteParentText(out, kName, sigma, sigma * 1.0, 1.5, FitTextHeight(firstWord, 16, h0), firstWord, scale);
+    WriteParentText(out, kName, sigma, sigma * 1.18, 0.92, FitTextHeight(rest, 17, h0), rest, scale);
   } else {
-    WriteParentText(out, kName, sigma, sigma * 1.18f, 0.92f, FitTextHeight(line.name, 17, h0), line.name, scale);
+    WriteParentText(out, kName, sigma, sigma * 1.18, 0.92, FitTextHeight(line.name, 17, h0), line.name, scale);
   }
   const std::string& side = SideText(line);
-  WriteParentText(out, kSide, sigma, sigma * 1.25f, 0.375f, FitTextHeight(side, 20, h0), side, scale);
+  WriteParentText(out, kSide, sigma, sigma * 1.25, 0.375, FitTextHeight(side, 20, h0), side, scale);
 }
 
 // Side flag: 1 for the spouse farther from the fan's axis.
-float SideFlag(const AncestorLine& line, const ScriptPerson& p) {
+double SideFlag(const AncestorLine& line, const ScriptPerson& p) {
   const bool husband = line.number % 2 == 0;
-  return husband == (p.box < p.mid) ? 1.0f : 0.0f;
+  return husband == (p.box < p.mid) ? 1.0 : 0.0;
 }
 
+float RingMiddle(const ScriptPerson& p) { return static_cast<float>((p.generation - 1.5) * kRingWidth); }
+
 void WriteSplit(ScriptOutput& out, const AncestorLine& line, const ScriptPerson& p, const ScriptGeneration& row) {
-  const float r = (static_cast<float>(p.generation) - 1.5f) * kRingWidth;
-  const float f = SideFlag(line, p);
-  const float h0 = row.baseHeight * p.scale;
+  const float r = RingMiddle(p);
+  const double f = SideFlag(line, p);
+  const double h0 = row.baseHeight * p.scale;
   std::string firstWord, rest;
   if (CutAtFirstBlank(line.name, firstWord, rest)) {
-    WriteRadialText(out, p, firstWord, row.nameStyle, 0.8f - 0.3f * f, r, r, h0, row.nameMax);
-    WriteRadialText(out, p, rest, row.nameStyle, 0.5f - 0.3f * f, r, r, h0, row.nameMax);
+    WriteRadialText(out, p, firstWord, row.nameStyle, 0.8 - 0.3 * f, r, r, h0, row.nameMax);
+    WriteRadialText(out, p, rest, row.nameStyle, 0.5 - 0.3 * f, r, r, h0, row.nameMax);
   } else {
-    WriteRadialText(out, p, line.name, row.nameStyle, 0.7f - 0.3f * f, r, r, h0, row.nameMax);
+    WriteRadialText(out, p, line.name, row.nameStyle, 0.7 - 0.3 * f, r, r, h0, row.nameMax);
   }
   const std::string& side = SideText(line);
-  if (!side.empty()) WriteRadialText(out, p, side, row.sideStyle, 0.15f + 0.7f * f, r, r, 0.9f * h0, row.sideMax);
+  if (!side.empty()) WriteRadialText(out, p, side, row.sideStyle, 0.15 + 0.7 * f, r, r, 0.9 * h0, row.sideMax);
 }
 
 void WriteWholeName(ScriptOutput& out, const AncestorLine& line, const ScriptPerson& p,
                     const ScriptGeneration& row) {
-  const float r = (static_cast<float>(p.generation) - 1.5f) * kRingWidth;
-  const float f = SideFlag(line, p);
-  const float h0 = row.baseHeight * p.scale;
-  WriteRadialText(out, p, line.name, row.nameStyle, 0.72f - 0.44f * f, r, r, h0, row.nameMax);
+  const float r = RingMiddle(p);
+  const double f = SideFlag(line, p);
+  const double h0 = row.baseHeight * p.scale;
+  WriteRadialText(out, p, line.name, row.nameStyle, 0.72 - 0.44 * f, r, r, h0, row.nameMax);
   const std::string& side = SideText(line);
-  if (!side.empty()) WriteRadialText(out, p, side, row.sideStyle, 0.25f + 0.5f * f, r, r, 0.9f * h0, row.sideMax);
+  if (!side.empty()) WriteRadialText(out, p, side, row.sideStyle, 0.25 + 0.5 * f, r, r, 0.9 * h0, row.sideMax);
 }
 
 void WriteOuter(ScriptOutput& out, const AncestorLine& line, const ScriptPerson& p, const ScriptGeneration& row) {
-  const float r = (static_cast<float>(p.generation) - 1.5f) * kRingWidth;
-  const float h0 = row.baseHeight * p.scale;
-  WriteRadialText(out, p, line.name, row.nameStyle, 0.5f, r + 0.45f, r - 0.6f, h0, row.nameMax);
+  const float r = RingMiddle(p);
+  const double h0 = row.baseHeight * p.scale;
+  WriteRadialText(out, p, line.name, row.nameStyle, 0.5, static_cast<float>(r + 0.45), static_cast<float>(r - 0.6),
+                  h0, row.nameMax);
   const std::string& side = SideText(line);
   if (!side.empty())
-    WriteRadialText(out, p, side, row.sideStyle, 0.5f, r - 0.72f, r + 0.57f, 0.9f * h0, row.sideMax);
+    WriteRadialText(out, p, side, row.sideStyle, 0.5, static_cast<float>(r - 0.72), static_cast<float>(r + 0.57),
+                    0.9 * h0, row.sideMax);
 }
 
 void WriteCoupleBox(ScriptOutput& out, const AncestorLine& line, const ScriptPerson& p,
                     const ScriptGeneration& row) {
-  const float h0 = row.baseHeight * p.scale;
+  const double h0 = row.baseHeight * p.scale;
   const bool husband = line.number % 2 == 0;
-  WriteRadialText(out, p, line.name, row.nameStyle, 0.5f, husband ? 29.18f : 25.82f, husband ? 25.82f : 29.18f, h0,
+  WriteRadialText(out, p, line.name, row.nameStyle, 0.5, husband ? 29.18f : 25.82f, husband ? 25.82f : 29.18f, h0,
                   row.nameMax);
   const std::string& side = SideText(line);
   if (side.empty()) return;
-  WriteRadialText(out, p, side, row.sideStyle, 0.5f, husband ? 28.17f : 27.16f, husband ? 26.83f : 27.84f, 0.9f * h0,
+  WriteRadialText(out, p, side, row.sideStyle, 0.5, husband ? 28.17f : 27.16f, husband ? 26.83f : 27.84f, 0.9 * h0,
                   row.sideMax);
 }
 
 }  // namespace
 
-float FitTextHeight(const std::string& text, int maxChars, float baseHeight) {
+double FitTextHeight(const std::string& text, int maxChars, double baseHeight) {
   const int length = static_cast<int>(text.size());
   if (length <= maxChars) return baseHeight;
-  return baseHeight * static_cast<float>(maxChars) / static_cast<float>(length);
+  return baseHeight * maxChars / length;
 }
 
 void WriteAncestorTexts(ScriptOutput& out, ScriptTextState& state, const AncestorLine& line, float scale) {

@@ -14,7 +14,7 @@ struct ScriptTextState {
 };
 
 // h0 when the text has at most maxChars characters, else h0 * maxChars / length.
-float FitTextHeight(const std::string& text, int maxChars, float baseHeight);
+double FitTextHeight(const std::string& text, int maxChars, double baseHeight);
 
 // Writes the texts of `line` (generation 2 to 12) at scale `scale`.
 void WriteAncestorTexts(ScriptOutput& out, ScriptTextState& state, const AncestorLine& line, float scale);
