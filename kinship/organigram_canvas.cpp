@@ -65,7 +65,9 @@ void OrganigramCanvas::DrawNames() {
     LinkRow(level) = "*" + std::string(static_cast<std::size_t>(width_ - 1), ' ');
     std::string& names = NameRow(level);
     names.assign(static_cast<std::size_t>(width_), ' ');
-    for (int c = 0; c < columns_; ++c) {
+    // From the right, so that a number of more than six digits keeps its
+    // last digit over the next cell's "#".
+    for (int c = columns_ - 1; c >= 0; --c) {
       PutText(names, static_cast<std::size_t>(kCellWidth * c), "#" + NumberField(tree_.PersonAt(level, c)));
     }
   }

@@ -40,13 +40,14 @@ std::vector<std::string> Cp437(const std::vector<std::string>& lines) {
   return converted;
 }
 
-// The individual numbers of the name lines ("#"), cell by cell.
+// The individual numbers of the name lines ("#"), cell by cell, each read
+// from the character after the cell's "#" as the organigram window reads it.
 std::multiset<int32_t> PersonsDrawn(const std::vector<std::string>& lines) {
   std::multiset<int32_t> persons;
   for (const std::string& line : lines) {
     if (line.empty() || line[0] != '#') continue;
     for (std::size_t cell = 0; cell + 7 <= line.size(); cell += 7) {
-      const int32_t number = std::atoi(line.substr(cell + 1, 6).c_str());
+      const int32_t number = static_cast<int32_t>(std::atol(line.c_str() + cell + 1));
       if (number > 0) persons.insert(number);
     }
   }
@@ -187,6 +188,18 @@ TEST_F(OrganigramTest, APartnerStandingLowerInAnotherColumnIsBroughtUpBesideTheP
       "#     9#      #       ",
   });
   EXPECT_EQ(Lines("OrgDesc.TXT"), expected);
+}
+
+TEST_F(OrganigramTest, ANumberOfSevenDigitsKeepsAllItsDigits) {
+  FamilyTree tree;
+  tree.Person(1234567, "Jean", "Long").Person(3, "Paul", "Long");
+  tree.Family(1, 1234567, 0, {3});
+  ASSERT_TRUE(Load(tree));
+  EXPECT_EQ(Search(3, 1234567), KinshipOutcome::Descent);
+  const std::vector<std::string> lines = Lines("OrgDesc.TXT");
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[1], "#1234567       ");
+  EXPECT_EQ(PersonsDrawn(lines), (std::multiset<int32_t>{1234567, 3}));
 }
 
 TEST_F(OrganigramTest, SixtyFourLinesOfALadderDrawEveryPersonOnce) {
