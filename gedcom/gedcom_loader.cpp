@@ -146,15 +146,18 @@ std::string DataFolderOf(const std::string& path) {
 
 // A NUL inside the file would cut a line in two: it becomes a blank.
 void BlankOutNuls(char* text, std::size_t length) {
-  for (std::size_t i = 0; i < length; ++i) {
-    if (text[i] == '\0') text[i] = ' ';
+  char* const end = text + length;
+  for (char* p = text; (p = static_cast<char*>(std::memchr(p, '\0', static_cast<std::size_t>(end - p)))) != nullptr;) {
+    *p++ = ' ';
   }
 }
 
 // Cuts the text into record texts: every line feed followed by "0" becomes NUL.
 void CutIntoRecords(char* text, std::size_t length) {
+  // Written without a branch so that the compiler can treat many bytes at once.
   for (std::size_t i = 0; i + 1 < length; ++i) {
-    if (text[i] == '\n' && text[i + 1] == '0') text[i] = '\0';
+    const char c = text[i];
+    text[i] = (c == '\n') & (text[i + 1] == '0') ? '\0' : c;
   }
 }
 
@@ -182,7 +185,7 @@ IndexOutcome IndexRecords(Session& session, SortList& list, IndexingCounts& coun
           ++counts.skippedWithoutNumber;
         } else {
           index.SetIndividual(n, static_cast<int32_t>(position), ParentFamilyOf(record));
-          list.Add(n, PersonName(index, 1, n));
+          list.Add(n, PersonName(index, 1, n), static_cast<int32_t>(position));
         }
       }
     } else if (std::strstr(record, "@ FAM") != nullptr) {
