@@ -7,14 +7,11 @@
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/ancestry_statistics.h"
 #include "gedcom/record_fields.h"
-#include "platform/cp1252.h"
 #include "session/load_report.h"
 #include "session/session.h"
 
 namespace quenor {
 namespace {
-
-using namespace literals;
 
 // The number at the start of the chosen line (leading blanks skipped), 0 when
 // there is none.

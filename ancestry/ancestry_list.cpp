@@ -7,9 +7,9 @@
 #include "ancestry/ancestor_walk.h"
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/report_failure.h"
+#include "ancestry/report_printing.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
-#include "ancestry/report_printing.h"
 #include "session/report_slots.h"
 #include "session/session.h"
 
@@ -38,7 +38,7 @@ class AncestryListWriter : public AncestorVisitor {
 
   void GenerationStarts(int generation) override {
     const std::string rule(ancestry_list::kGenerationRuleLength, ancestry_list::kGenerationRuleChar);
-    PrintToReport(file_, "%s %2d %s %s\n", rule.c_str(), generation, kGenerationText.c_str(), rule.c_str());
+    PrintToReport(file_, "%s %2d %s %s\n", rule.c_str(), generation, generationText_.c_str(), rule.c_str());
   }
 
   void AncestorFound(int32_t stradonitz, int32_t person, int32_t family) override {
@@ -78,7 +78,7 @@ class AncestryListWriter : public AncestorVisitor {
     line.append(digits, length);
   }
 
-  const std::string kGenerationText = "ième génération"_ansi;
+  const std::string generationText_ = "ième génération"_ansi;
   ReportFile& file_;
   const GedcomIndex& index_;
   int32_t lines_ = 0;
