@@ -177,7 +177,12 @@ TEST_F(AncestryStatisticsTest, FirstCousinsGiveTheirImplex) {
       "                              11            1\n"
       "                               2            2\n";
   EXPECT_EQ(fixture.Report("Stat.TXT"), WithCrLf(Cp1252FromUtf8(expected)));
-  EXPECT_TRUE(HasRepeatedList());
+  const std::vector<std::string> list = LinesOf(fixture.Report("LstRep.TXT"));
+  ASSERT_EQ(list.size(), 8u);
+  EXPECT_EQ(list[6].substr(0, 23), "      8  Jacques Martin");
+  EXPECT_EQ(list[7].substr(0, 20), "      9  Louise Roux");
+  EXPECT_EQ(list[6].substr(list[6].size() - 3), "  2");
+  EXPECT_EQ(list[7].substr(list[7].size() - 3), "  2");
 }
 
 TEST_F(AncestryStatisticsTest, RepeatedAncestorsListByteForByte) {
