@@ -74,7 +74,8 @@ class MarriageLineCache {
 };
 
 // "%7ld  %-40s %s" then "%49s %s" for the further marriages.
-void AppendPersonLines(std::string& out, const GedcomIndex& index, MarriageLineCache& marriages, int32_t n) {
+void AppendPersonLines(std::string& out, const GedcomIndex& index, MarriageLineCache& marriages, int32_t n,
+                       std::string_view name) {
   char number[16];
   const auto [end, ec] = std::to_chars(number, number + sizeof number, n);
   (void)ec;
@@ -82,7 +83,6 @@ void AppendPersonLines(std::string& out, const GedcomIndex& index, MarriageLineC
   if (digits < kNumberWidth) out.append(kNumberWidth - digits, ' ');
   out.append(number, digits);
   out.append("  ");
-  const std::string name = PersonName(index, 1, n);
   out.append(name);
   if (name.size() < kNameWidth) out.append(kNameWidth - name.size(), ' ');
   out.push_back(' ');
@@ -107,7 +107,16 @@ class EntryLines {
     text_.reserve(list.Size() * 96);
     for (std::size_t i = 0; i < list.Size(); ++i) {
       starts_.push_back(text_.size());
-      AppendPersonLines(text_, index, marriages, list.Number(i));
+      const int32_t n = list.Number(i);
+      // The name is read again from the record the index holds for n, unless
+      // that is the very record the list's name came from (a later record
+      // with the same number wins, and then gives its name to both lines).
+      const int32_t offset = index.Individual(n).recordOffset;
+      if (offset != 0 && offset == list.RecordOffset(i)) {
+        AppendPersonLines(text_, index, marriages, n, list.Name(i));
+      } else {
+        AppendPersonLines(text_, index, marriages, n, PersonName(index, 1, n));
+      }
     }
     starts_.push_back(text_.size());
   }

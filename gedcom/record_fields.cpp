@@ -118,14 +118,17 @@ const char* LineEnd(const char* line) {
 }
 
 const char* FindInLine(const char* line, const char* lineEnd, const char* text) {
-  const std::size_t n = std::strlen(text);
-  for (const char* p = line; p + n <= lineEnd; ++p) {
-    if (std::memcmp(p, text, n) == 0) return p;
-  }
-  return nullptr;
+  const std::string_view view(line, static_cast<std::size_t>(lineEnd - line));
+  const std::size_t at = view.find(text);
+  return at == std::string_view::npos ? nullptr : line + at;
 }
 
-int LevelOf(const char* line) { return std::atoi(line); }
+int LevelOf(const char* line) {
+  if (*line < '0' || *line > '9') return std::atoi(line);
+  int level = 0;
+  for (const char* p = line; *p >= '0' && *p <= '9' && level < 100'000'000; ++p) level = level * 10 + (*p - '0');
+  return level;
+}
 
 bool IsMarriageLine(const char* line, const char* lineEnd) {
   for (const char* p = FindInLine(line, lineEnd, " MARR"); p != nullptr; p = FindInLine(p + 1, lineEnd, " MARR")) {
@@ -160,9 +163,9 @@ int32_t PointerAfter(const char* record, const char* tag) {
   return ReadRecordNumber(at + 1);
 }
 
-void ReplaceFirst(std::string& text, const char* what, const std::string& by) {
+void ReplaceFirst(std::string& text, std::string_view what, const std::string& by) {
   const std::size_t at = text.find(what);
-  if (at != std::string::npos) text.replace(at, std::strlen(what), by);
+  if (at != std::string::npos) text.replace(at, what.size(), by);
 }
 
 }  // namespace
@@ -206,7 +209,7 @@ std::string FormatCount(int32_t count) {
 }
 
 std::string TranslateDate(std::string_view date) {
-  static const std::pair<const char*, const char*> kRules[] = {
+  static constexpr std::pair<std::string_view, const char*> kRules[] = {
       {" jan ", " jan "}, {" feb ", " fév "}, {" mar ", " mar "}, {" apr ", " avr "},
       {" may ", " mai "}, {" jun ", " jun "}, {" jul ", " jul "}, {" aug ", " aoû "},
       {" sep ", " sep "}, {" oct ", " oct "}, {" nov ", " nov "}, {" dec ", " déc "},
@@ -247,9 +250,11 @@ std::string MarriageLine(const GedcomIndex& index, int32_t family) {
       TrimPlaceTail(place);
     }
   }
-  char text[256];
-  std::snprintf(text, sizeof text, "%17s %s", date.c_str(), place.c_str());
-  std::string marriage(text);
+  // "%17s %s"
+  std::string marriage;
+  marriage.reserve(18 + date.size() + place.size());
+  if (date.size() < kDateLimit) marriage.assign(kDateLimit - date.size(), ' ');
+  marriage.append(date).append(1, ' ').append(place);
   CleanCommas(marriage);
   return marriage;
 }

@@ -7,18 +7,22 @@
 namespace quenor {
 namespace {
 
-// One entry to sort: the first eight bytes of its key packed so that most
+// One entry to sort: the first sixteen bytes of its key packed so that most
 // comparisons need no other memory, then where the rest of the key lies.
 struct KeyedEntry {
   uint64_t prefix;
+  uint64_t prefix2;
   std::size_t keyStart;
   uint32_t keyLength;
   uint32_t entry;
 };
 
-uint64_t PackPrefix(std::string_view key) {
+constexpr std::size_t kPacked = 16;
+
+// Eight key bytes from `from` on, big-endian, zeros past the end of the key.
+uint64_t PackPrefix(std::string_view key, std::size_t from = 0) {
   uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
+  for (std::size_t i = from; i < from + 8; ++i) {
     prefix <<= 8;
     if (i < key.size()) prefix |= static_cast<unsigned char>(key[i]);
   }
@@ -66,35 +70,41 @@ std::vector<KeyedEntry> KeyNames(const SortList& list, const DistinctNames& name
     const std::size_t start = keys.size();
     collation.AppendSortKey(list.Name(names.firstEntry[k]), keys);
     const std::string_view key(keys.data() + start, keys.size() - start);
-    entries[k] = KeyedEntry{PackPrefix(key), start, static_cast<uint32_t>(key.size()), static_cast<uint32_t>(k)};
+    entries[k] = KeyedEntry{PackPrefix(key), PackPrefix(key, 8), start, static_cast<uint32_t>(key.size()),
+                            static_cast<uint32_t>(k)};
   }
   return entries;
 }
 
 // The part of the key after its packed prefix.
 std::string_view KeyTail(const std::string& keys, const KeyedEntry& e) {
-  if (e.keyLength <= 8) return {};
-  return std::string_view(keys.data() + e.keyStart + 8, e.keyLength - 8);
+  if (e.keyLength <= kPacked) return {};
+  return std::string_view(keys.data() + e.keyStart + kPacked, e.keyLength - kPacked);
 }
+
+bool SamePrefix(const KeyedEntry& a, const KeyedEntry& b) { return a.prefix == b.prefix && a.prefix2 == b.prefix2; }
 
 }  // namespace
 
 void SortList::Clear() {
   numbers_.clear();
+  recordOffsets_.clear();
   nameStarts_.clear();
   nameLengths_.clear();
   names_.clear();
   order_.clear();
   numbers_.shrink_to_fit();
+  recordOffsets_.shrink_to_fit();
   nameStarts_.shrink_to_fit();
   nameLengths_.shrink_to_fit();
   names_.shrink_to_fit();
   order_.shrink_to_fit();
 }
 
-void SortList::Add(int32_t number, std::string_view name) {
+void SortList::Add(int32_t number, std::string_view name, int32_t recordOffset) {
   if (name.size() > 255) name = name.substr(0, 255);
   numbers_.push_back(number);
+  recordOffsets_.push_back(recordOffset);
   nameStarts_.push_back(names_.size());
   nameLengths_.push_back(static_cast<uint8_t>(name.size()));
   names_.append(name);
@@ -110,6 +120,7 @@ void SortByName(SortList& list, const Collation& collation) {
   std::vector<KeyedEntry> sorted = KeyNames(list, names, collation, keys);
   std::sort(sorted.begin(), sorted.end(), [&keys](const KeyedEntry& a, const KeyedEntry& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    if (a.prefix2 != b.prefix2) return a.prefix2 < b.prefix2;
     const int tail = KeyTail(keys, a).compare(KeyTail(keys, b));
     if (tail != 0) return tail < 0;
     return a.entry < b.entry;
@@ -118,8 +129,7 @@ void SortByName(SortList& list, const Collation& collation) {
   std::vector<uint32_t> rank(sorted.size());
   uint32_t current = 0;
   for (std::size_t i = 0; i < sorted.size(); ++i) {
-    if (i > 0 && (sorted[i].prefix != sorted[i - 1].prefix ||
-                  KeyTail(keys, sorted[i]) != KeyTail(keys, sorted[i - 1]))) {
+    if (i > 0 && (!SamePrefix(sorted[i], sorted[i - 1]) || KeyTail(keys, sorted[i]) != KeyTail(keys, sorted[i - 1]))) {
       current = static_cast<uint32_t>(i);
     }
     rank[sorted[i].entry] = current;

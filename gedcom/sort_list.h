@@ -15,9 +15,11 @@ class Collation;
 class SortList {
  public:
   void Clear();
-  void Add(int32_t number, std::string_view name);
+  // `recordOffset` is the record the name was read from (0: not told).
+  void Add(int32_t number, std::string_view name, int32_t recordOffset = 0);
   std::size_t Size() const { return numbers_.size(); }
   int32_t Number(std::size_t i) const { return numbers_[i]; }
+  int32_t RecordOffset(std::size_t i) const { return recordOffsets_[i]; }
   std::string_view Name(std::size_t i) const;
 
   // Entry order after sorting (indices into the entries).
@@ -26,6 +28,7 @@ class SortList {
 
  private:
   std::vector<int32_t> numbers_;
+  std::vector<int32_t> recordOffsets_;
   std::vector<std::size_t> nameStarts_;
   std::vector<uint8_t> nameLengths_;
   std::string names_;
