@@ -75,7 +75,7 @@ void CheckLine(const AncestorLine& line, int generations, LoopReport& report) {
 }  // namespace
 
 int CheckAncestorLoops(Session& session, const AncestorTable& table, int32_t last) {
-  const int generations = GenerationOf(last);
+  const int generations = std::min(GenerationOf(last), AncestorTable::kGenerations);
   if (generations == 0) return 0;
   LoopReport report(session);
   const int32_t first = int32_t{1} << (generations - 1);
