@@ -371,6 +371,8 @@ void TMF::LiensSelect2Click() {
 void TMF::BeginPersonChoice(int selectionMode) {
   AvisF->Begin(selectionMode);
   if (selectionMode != 4) {
+    // A new choice: a click of an earlier choice confirms nothing in it.
+    chooser_.lastClickPosition = 0;
     AvisF->PlaceBeside(*this);
     AvisF->show();
     AvisF->raise();

@@ -97,6 +97,16 @@ TEST_F(PersonChoiceWindowTest, ASecondClickNearTheFirstConfirmsTheChoice) {
   EXPECT_TRUE(fixture.TakeMessages().empty());
 }
 
+TEST_F(PersonChoiceWindowTest, AClickOfAnEarlierChoiceConfirmsNothingInANewOne) {
+  window().AscProbantClick();
+  fixture.ClickAt(fixture.ListLineOf(3) + 12);
+  QTest::mouseClick(dialog().AnnulerBtn, Qt::LeftButton);
+  window().LiensSelect2Click();
+  fixture.ClickAt(fixture.ListLineOf(3) + 12);
+  EXPECT_EQ(fixture.session().selectionMode, 3);
+  EXPECT_TRUE(dialog().OKBtn->isEnabled());
+}
+
 TEST_F(PersonChoiceWindowTest, AClickInTheHeadChoosesNothing) {
   window().AscProbantClick();
   fixture.ClickAt(fixture.ListLineOf(3) + 12);
