@@ -19,7 +19,7 @@ struct Substitute {
 };
 
 // Letters that Unicode does not decompose into a base letter and a mark
-// (a stroke, a bar or a hook drawn into the letter): their base letter.
+// (a stroke, a bar, a hook or a tail drawn into the letter): their base letter.
 // Sorted by code point.
 constexpr Substitute kLettersWithoutDecomposition[] = {
     {0x0110, 'D'}, {0x0111, 'd'}, {0x0126, 'H'}, {0x0127, 'h'}, {0x0131, 'i'}, {0x0132, 'I'},
@@ -33,12 +33,17 @@ constexpr Substitute kLettersWithoutDecomposition[] = {
     {0x01AE, 'T'}, {0x01B2, 'V'}, {0x01B3, 'Y'}, {0x01B4, 'y'}, {0x01B5, 'Z'}, {0x01B6, 'z'},
     {0x01C4, 'D'}, {0x01C5, 'D'}, {0x01C6, 'd'}, {0x01C7, 'L'}, {0x01C8, 'L'}, {0x01C9, 'l'},
     {0x01CA, 'N'}, {0x01CB, 'N'}, {0x01CC, 'n'}, {0x01DD, 'e'}, {0x01E4, 'G'}, {0x01E5, 'g'},
-    {0x01F1, 'D'}, {0x01F2, 'D'}, {0x01F3, 'd'}, {0x0221, 'd'}, {0x0224, 'Z'}, {0x0225, 'z'},
-    {0x0234, 'l'}, {0x0235, 'n'}, {0x0236, 't'}, {0x0237, 'j'}, {0x023A, 'A'}, {0x023B, 'C'},
-    {0x023C, 'c'}, {0x023D, 'L'}, {0x023E, 'T'}, {0x023F, 's'}, {0x0240, 'z'}, {0x0243, 'B'},
-    {0x0244, 'U'}, {0x0246, 'E'}, {0x0247, 'e'}, {0x0248, 'J'}, {0x0249, 'j'}, {0x024A, 'Q'},
-    {0x024B, 'q'}, {0x024C, 'R'}, {0x024D, 'r'}, {0x024E, 'Y'}, {0x024F, 'y'}, {0x0254, 'o'},
-    {0x0259, 'e'}, {0x025B, 'e'}, {0x0268, 'i'}, {0x1E9E, '\xDF'}, {0x2113, 'l'},
+    {0x01F1, 'D'}, {0x01F2, 'D'}, {0x01F3, 'd'}, {0x0220, 'N'}, {0x0221, 'd'}, {0x0224, 'Z'},
+    {0x0225, 'z'}, {0x0234, 'l'}, {0x0235, 'n'}, {0x0236, 't'}, {0x0237, 'j'}, {0x023A, 'A'},
+    {0x023B, 'C'}, {0x023C, 'c'}, {0x023D, 'L'}, {0x023E, 'T'}, {0x023F, 's'}, {0x0240, 'z'},
+    {0x0243, 'B'}, {0x0244, 'U'}, {0x0246, 'E'}, {0x0247, 'e'}, {0x0248, 'J'}, {0x0249, 'j'},
+    {0x024A, 'Q'}, {0x024B, 'q'}, {0x024C, 'R'}, {0x024D, 'r'}, {0x024E, 'Y'}, {0x024F, 'y'},
+    {0x0254, 'o'}, {0x0259, 'e'}, {0x025B, 'e'}, {0x0268, 'i'}, {0x1E9C, 's'}, {0x1E9D, 's'},
+    {0x1E9E, '\xDF'}, {0x1EFA, 'L'}, {0x1EFB, 'l'}, {0x1EFC, 'V'}, {0x1EFD, 'v'}, {0x1EFE, 'Y'},
+    {0x1EFF, 'y'}, {0x2113, 'l'}, {0x2C60, 'L'}, {0x2C61, 'l'}, {0x2C62, 'L'}, {0x2C63, 'P'},
+    {0x2C64, 'R'}, {0x2C65, 'a'}, {0x2C66, 't'}, {0x2C67, 'H'}, {0x2C68, 'h'}, {0x2C69, 'K'},
+    {0x2C6A, 'k'}, {0x2C6B, 'Z'}, {0x2C6C, 'z'}, {0x2C6E, 'M'}, {0x2C71, 'v'}, {0x2C72, 'W'},
+    {0x2C73, 'w'}, {0x2C74, 'v'}, {0x2C78, 'e'}, {0x2C7E, 'S'}, {0x2C7F, 'Z'},
 };
 
 // Punctuation, modifier letters and blanks: the nearest Windows-1252 sign.
@@ -128,7 +133,7 @@ char DecomposedNearestByte(char32_t codePoint) {
   if (parts.isEmpty()) return '\0';
   auto letter = static_cast<char32_t>(parts.char32At(0));
   int byte = ExactByte(letter);
-  if (byte < 0) return '\0';
+  if (byte < 0) return Lookup(kLettersWithoutDecomposition, letter);
   for (int32_t i = parts.moveIndex32(0, 1); i < parts.length(); i = parts.moveIndex32(i, 1)) {
     const char32_t composed = ComposeWithMark(letter, static_cast<char32_t>(parts.char32At(i)));
     const int composedByte = composed == 0 ? -1 : ExactByte(composed);

@@ -89,6 +89,25 @@ TEST(FoldToCp1252, GivesTheBaseLetterOfLettersWindows1252Lacks) {
   EXPECT_EQ(FoldToCp1252(U'ẞ'), '\xDF');
 }
 
+bool IsAsciiLetter(char byte) { return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z'); }
+
+TEST(FoldToCp1252, GivesEveryLetterOfLatinExtendedALetter) {
+  for (char32_t c = 0x0100; c <= 0x017F; ++c) {
+    const char folded = FoldToCp1252(c);
+    EXPECT_TRUE(IsAsciiLetter(folded) || static_cast<unsigned char>(folded) >= 0x8A) << std::hex << static_cast<uint32_t>(c);
+  }
+}
+
+TEST(FoldToCp1252, GivesTheAccentedLettersOfLatinExtendedBAndAdditionalALetter) {
+  // Vietnamese, Romanian, Pinyin, Welsh, Africa: letters with marks and hooks.
+  for (char32_t c : {0x01A0, 0x01AF, 0x01CD, 0x01D4, 0x01DC, 0x01E6, 0x01F8, 0x0200, 0x0218, 0x021A,
+                     0x0228, 0x0232, 0x0187, 0x0198, 0x01B3, 0x1E02, 0x1E0C, 0x1E24, 0x1E3F, 0x1E80,
+                     0x1E84, 0x1EA0, 0x1EA5, 0x1EC7, 0x1EE9, 0x1EF3, 0x1E9B, 0x2C65}) {
+    EXPECT_TRUE(IsAsciiLetter(FoldToCp1252(c)) || static_cast<unsigned char>(FoldToCp1252(c)) >= 0xC0)
+        << std::hex << static_cast<uint32_t>(c);
+  }
+}
+
 TEST(FoldToCp1252, KeepsTheMarksWindows1252HasComposed) {
   EXPECT_EQ(FoldToCp1252(U'ǻ'), '\xE5');  // a ring acute -> å
   EXPECT_EQ(FoldToCp1252(U'ấ'), '\xE2');  // a circumflex acute -> â
