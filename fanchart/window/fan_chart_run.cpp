@@ -71,6 +71,7 @@ QString ChooseScriptFile(QWidget* parent, const QString& proposed) {
 
 FanChartRun::FanChartRun(Session& session, PrinterChoice& printer, QWidget& mainWindow, QWidget& surface)
     : session_(session), printer_(printer), mainWindow_(mainWindow), surface_(surface) {
+  InstallFontSubstitutions();
   EvDataF = new TEvDataF(session, printer, &mainWindow);
   runParametersDialog = [](TEvDataF& dialog) { dialog.exec(); };
   askPrintPage = [](TMssgBox& box) { box.exec(); };
