@@ -108,7 +108,10 @@ class RealFileTest : public KinshipTest {
       EXPECT_TRUE(line[0] == '#' || line[0] == '*') << line;
       if (line[0] != '#') continue;
       for (std::size_t cell = 0; cell + 7 <= line.size(); cell += 7) {
-        if (const int32_t n = NumberAt(line, cell + 1, 6)) EXPECT_TRUE(persons.insert(n).second) << n << " twice";
+        const int32_t n = NumberAt(line, cell + 1, 6);
+        if (n != 0) {
+          EXPECT_TRUE(persons.insert(n).second) << n << " twice";
+        }
       }
     }
     return persons;
