@@ -1,10 +1,8 @@
 #include "gedcom/alphabetical_list.h"
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
-#include <vector>
 
+#include "gedcom/list_entry_lines.h"
 #include "gedcom/record_fields.h"
 #include "platform/collation.h"
 #include "platform/cp1252.h"
@@ -18,9 +16,6 @@ using namespace literals;
 namespace {
 
 constexpr int kTitleWidth = 105;
-constexpr std::size_t kNumberWidth = 7;
-constexpr std::size_t kNameWidth = 40;
-constexpr std::size_t kContinuationIndent = 49;
 
 const std::string& ColumnHeading() {
   static const std::string heading =
@@ -51,85 +46,6 @@ void WriteHeader(ReportFile& file, const Session& session) {
   file.Write("\n");
 }
 
-// The marriage line of each family, computed once however many spouses name it.
-class MarriageLineCache {
- public:
-  explicit MarriageLineCache(const GedcomIndex& index)
-      : index_(index), slots_(static_cast<std::size_t>(GedcomIndex::kMaxFamily) + 1, 0) {}
-
-  std::string LineOf(int32_t family) {
-    if (family < 0 || family > GedcomIndex::kMaxFamily) return MarriageLine(index_, family);
-    uint32_t& slot = slots_[static_cast<std::size_t>(family)];
-    if (slot == 0) {
-      lines_.push_back(MarriageLine(index_, family));
-      slot = static_cast<uint32_t>(lines_.size());
-    }
-    return lines_[slot - 1];
-  }
-
- private:
-  const GedcomIndex& index_;
-  std::vector<uint32_t> slots_;  // 0: not computed yet, else 1 + place in lines_
-  std::vector<std::string> lines_;
-};
-
-// "%7ld  %-40s %s" then "%49s %s" for the further marriages.
-void AppendPersonLines(std::string& out, const GedcomIndex& index, MarriageLineCache& marriages, int32_t n,
-                       std::string_view name) {
-  char number[16];
-  const auto [end, ec] = std::to_chars(number, number + sizeof number, n);
-  (void)ec;
-  const auto digits = static_cast<std::size_t>(end - number);
-  if (digits < kNumberWidth) out.append(kNumberWidth - digits, ' ');
-  out.append(number, digits);
-  out.append("  ");
-  out.append(name);
-  if (name.size() < kNameWidth) out.append(kNameWidth - name.size(), ' ');
-  out.push_back(' ');
-  const std::array<std::string, 6> lines =
-      MarriagesOf(index, n, [&marriages](int32_t family) { return marriages.LineOf(family); });
-  out.append(lines[0]);
-  out.push_back('\n');
-  for (std::size_t m = 1; m < lines.size() && !lines[m].empty(); ++m) {
-    out.append(kContinuationIndent + 1, ' ');
-    out.append(lines[m]);
-    out.push_back('\n');
-  }
-}
-
-// The lines of every entry, made in file order, where the records lie one
-// after the other in memory, and kept until they are written in name order.
-class EntryLines {
- public:
-  EntryLines(const GedcomIndex& index, const SortList& list) {
-    MarriageLineCache marriages(index);
-    starts_.reserve(list.Size() + 1);
-    text_.reserve(list.Size() * 96);
-    for (std::size_t i = 0; i < list.Size(); ++i) {
-      starts_.push_back(text_.size());
-      const int32_t n = list.Number(i);
-      // The name is read again from the record the index holds for n, unless
-      // that is the very record the list's name came from (a later record
-      // with the same number wins, and then gives its name to both lines).
-      const int32_t offset = index.Individual(n).recordOffset;
-      if (offset != 0 && offset == list.RecordOffset(i)) {
-        AppendPersonLines(text_, index, marriages, n, list.Name(i));
-      } else {
-        AppendPersonLines(text_, index, marriages, n, PersonName(index, 1, n));
-      }
-    }
-    starts_.push_back(text_.size());
-  }
-
-  std::string_view Of(std::size_t entry) const {
-    return std::string_view(text_).substr(starts_[entry], starts_[entry + 1] - starts_[entry]);
-  }
-
- private:
-  std::string text_;
-  std::vector<std::size_t> starts_;
-};
-
 void TellWriteFailure(Session& session, const std::string& path, bool created) {
   const std::string name = Cp1252FromUtf8(path);
   const std::string text = created ? "Impossible d'écrire le fichier "_ansi + name +
@@ -158,8 +74,8 @@ bool WriteAlphabeticalList(Session& session, SortList& list) {
   }
   WriteHeader(file, session);
   {
-    const EntryLines lines(session.index, list);
-    for (uint32_t entry : list.Order()) file.Write(lines.Of(entry));
+    const ListEntryLines lines(session.index, list);
+    for (uint32_t entry : list.Order()) file.WriteRaw(lines.Of(entry));
   }
   list.Clear();
   if (!file.Close()) {

@@ -1,5 +1,8 @@
 #include "gedcom/character_set.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -46,6 +49,30 @@ std::optional<CharacterSet> DeclaredCharacterSet(std::string_view text) {
   return std::nullopt;
 }
 
+// The bytes of `word` that are zero, as 0x80 in their place (exactly).
+uint64_t ZeroBytes(uint64_t word) {
+  constexpr uint64_t kLows = 0x7F7F7F7F7F7F7F7FULL;
+  return ~(((word & kLows) + kLows) | word | kLows);
+}
+
+// The position of the first carriage return or line feed from `from` on, or
+// `length`; eight bytes are looked at together.
+std::size_t NextLineEnd(const char* text, std::size_t from, std::size_t length) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  std::size_t i = from;
+  for (; i + 8 <= length; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text + i, sizeof word);
+    const uint64_t found = ZeroBytes(word ^ (kOnes * '\r')) | ZeroBytes(word ^ (kOnes * '\n'));
+    if (found != 0) {
+      if constexpr (std::endian::native == std::endian::little) return i + std::countr_zero(found) / 8;
+      break;
+    }
+  }
+  while (i < length && text[i] != '\r' && text[i] != '\n') ++i;
+  return i;
+}
+
 }  // namespace
 
 CharacterSet DetectCharacterSet(std::string_view text) {
@@ -55,15 +82,18 @@ CharacterSet DetectCharacterSet(std::string_view text) {
 
 std::size_t NormalizeLineEnds(char* text, std::size_t length) {
   std::size_t out = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      text[out++] = '\n';
-      const char pair = c == '\r' ? '\n' : '\r';
-      if (i + 1 < length && text[i + 1] == pair) ++i;
-    } else {
-      text[out++] = c;
-    }
+  std::size_t i = 0;
+  while (i < length) {
+    const std::size_t end = NextLineEnd(text, i, length);
+    if (out != i) std::memmove(text + out, text + i, end - i);
+    out += end - i;
+    if (end >= length) break;
+    // CR LF, LF CR, a lone CR or a lone LF: one line feed.
+    const char c = text[end];
+    text[out++] = '\n';
+    const char pair = c == '\r' ? '\n' : '\r';
+    i = end + 1;
+    if (i < length && text[i] == pair) ++i;
   }
   return out;
 }

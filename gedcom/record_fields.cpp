@@ -259,24 +259,25 @@ std::string MarriageLine(const GedcomIndex& index, int32_t family) {
   return marriage;
 }
 
-std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n) {
-  return MarriagesOf(index, n, [&index](int32_t family) { return MarriageLine(index, family); });
-}
-
-std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n,
-                                       const std::function<std::string(int32_t)>& marriageLine) {
-  std::array<std::string, 6> lines;
+void ForEachSpouseFamily(const GedcomIndex& index, int32_t n, const std::function<bool(int32_t)>& visit) {
   const char* record = index.IndividualRecord(n);
-  if (record == nullptr) return lines;
-  std::size_t filled = 0;
-  for (const char* found = std::strstr(record, " FAMS "); found != nullptr && filled < lines.size();
-       found = std::strstr(found + 1, " FAMS ")) {
+  if (record == nullptr) return;
+  for (const char* found = std::strstr(record, " FAMS "); found != nullptr; found = std::strstr(found + 1, " FAMS ")) {
     const char* lineEnd = LineEnd(found);
     const char* at = std::strchr(found, '@');
     if (at == nullptr || at >= lineEnd) continue;
-    std::string marriage = marriageLine(ReadRecordNumber(at + 1));
-    if (!marriage.empty()) lines[filled++] = std::move(marriage);
+    if (!visit(ReadRecordNumber(at + 1))) return;
   }
+}
+
+std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n) {
+  std::array<std::string, 6> lines;
+  std::size_t filled = 0;
+  ForEachSpouseFamily(index, n, [&](int32_t family) {
+    std::string marriage = MarriageLine(index, family);
+    if (!marriage.empty()) lines[filled++] = std::move(marriage);
+    return filled < lines.size();
+  });
   return lines;
 }
 

@@ -27,10 +27,10 @@ std::string MarriageLine(const GedcomIndex& index, int32_t family);
 // The marriage lines of the person's families (in the order of the FAMS
 // lines), those with a marriage event only; unfilled places are empty.
 std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n);
-// The same, with the marriage line of each family given by `marriageLine`
-// (MarriageLine itself, or a cache of its results).
-std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n,
-                                       const std::function<std::string(int32_t)>& marriageLine);
+
+// Calls `visit` with the family number of each " FAMS " line of the person's
+// record, in order, while it returns true (the walk of MarriagesOf).
+void ForEachSpouseFamily(const GedcomIndex& index, int32_t n, const std::function<bool(int32_t)>& visit);
 
 // "%s et %s" of the parents (format 0), the one known parent alone, or empty.
 std::string CoupleName(const GedcomIndex& index, int32_t n);

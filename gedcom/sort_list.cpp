@@ -48,16 +48,25 @@ DistinctNames FindDistinctNames(const SortList& list) {
   names.nameOfEntry.resize(list.Size());
   std::size_t capacity = 16;
   while (capacity < list.Size() * 2) capacity *= 2;
-  std::vector<uint32_t> table(capacity, 0);  // 0: free, else 1 + name number
+  struct Slot {
+    uint32_t name;  // 0: free, else 1 + name number
+    uint32_t hash;  // high bits of the hash, checked before the names
+  };
+  std::vector<Slot> table(capacity, Slot{0, 0});
   for (std::size_t i = 0; i < list.Size(); ++i) {
     const std::string_view name = list.Name(i);
-    std::size_t slot = HashName(name) & (capacity - 1);
-    while (table[slot] != 0 && list.Name(names.firstEntry[table[slot] - 1]) != name) slot = (slot + 1) & (capacity - 1);
-    if (table[slot] == 0) {
-      names.firstEntry.push_back(static_cast<uint32_t>(i));
-      table[slot] = static_cast<uint32_t>(names.firstEntry.size());
+    const uint64_t hash = HashName(name);
+    const auto check = static_cast<uint32_t>(hash >> 32);
+    std::size_t slot = hash & (capacity - 1);
+    while (table[slot].name != 0 &&
+           (table[slot].hash != check || list.Name(names.firstEntry[table[slot].name - 1]) != name)) {
+      slot = (slot + 1) & (capacity - 1);
     }
-    names.nameOfEntry[i] = table[slot] - 1;
+    if (table[slot].name == 0) {
+      names.firstEntry.push_back(static_cast<uint32_t>(i));
+      table[slot] = Slot{static_cast<uint32_t>(names.firstEntry.size()), check};
+    }
+    names.nameOfEntry[i] = table[slot].name - 1;
   }
   return names;
 }

@@ -1,5 +1,6 @@
 // UTF-8 text converted to Windows-1252 in place.
 #include <cstdint>
+#include <cstring>
 
 #include "gedcom/character_set.h"
 #include "gedcom/letter_folding.h"
@@ -16,6 +17,13 @@ struct Utf8Step {
 };
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// True when one of the eight bytes from `bytes` on is 0x80 or above.
+bool HasHighBit(const unsigned char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return (word & 0x8080808080808080ULL) != 0;
+}
 
 // The range allowed for the byte after the lead byte: it excludes overlong
 // forms, surrogates and code points above U+10FFFF.
@@ -89,8 +97,14 @@ std::size_t ConvertUtf8ToCp1252(char* text, std::size_t length) {
   ConversionState state;
   while (read < length) {
     if (bytes[read] < 0x80) {
-      state.lastCodePoint = bytes[read];
-      text[write++] = text[read++];
+      // A run of ASCII bytes is found eight bytes at a time and moved at once.
+      std::size_t run = read + 1;
+      while (run + 8 <= length && !HasHighBit(bytes + run)) run += 8;
+      while (run < length && bytes[run] < 0x80) ++run;
+      state.lastCodePoint = bytes[run - 1];
+      if (write != read) std::memmove(text + write, text + read, run - read);
+      write += run - read;
+      read = run;
       continue;
     }
     const Utf8Step step = DecodeStep(bytes + read, length - read);

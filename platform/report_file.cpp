@@ -47,6 +47,11 @@ void ReportFile::Write(char c, std::size_t count) {
   if (buffer_.size() >= kBufferSize) Flush();
 }
 
+void ReportFile::WriteRaw(std::string_view bytes) {
+  buffer_.append(bytes);
+  if (buffer_.size() >= kBufferSize) Flush();
+}
+
 void ReportFile::Flush() {
   if (file_ == nullptr || buffer_.empty()) return;
   if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;

@@ -23,6 +23,8 @@ class ReportFile {
   // Appends text; "\n" is written as "\r\n".
   void Write(std::string_view text);
   void Write(char c, std::size_t count);
+  // Appends bytes as they are (text whose line ends are CR LF already).
+  void WriteRaw(std::string_view bytes);
   // Writes what is buffered and closes; false when any write failed.
   bool Close();
 
