@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include "shell/tmf.h"
+#include "app/charts_main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral("3.3"));
   QApplication::setDesktopFileName(QStringLiteral("quenor"));
 
-  quenor::TMF window;
+  quenor::ChartsMainWindow window;
   window.showMaximized();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) {

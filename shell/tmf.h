@@ -96,6 +96,7 @@ class TMF : public QMainWindow, private WindowHost {
   void BeginPersonChoice(int selectionMode) override;
   void EndPersonChoice() override;
   void ClearViewerSelection() override;
+  void ShowOrganigram() override { SubLiensOrgClick(); }
 
   void BuildPanes();
   void BuildMenus();

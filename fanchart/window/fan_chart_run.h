@@ -10,6 +10,9 @@
 #include <functional>
 #include <vector>
 
+#include "fanchart/window/tmssgbox.h"
+#include "fanchart/window/tprogresf.h"
+
 class QImage;
 class QWidget;
 
@@ -19,8 +22,6 @@ class FanPreview;
 class PrinterChoice;
 class Session;
 class TEvDataF;
-class TMssgBox;
-class TProgresF;
 
 class FanChartRun : public QObject {
   Q_OBJECT

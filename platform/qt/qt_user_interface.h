@@ -32,6 +32,8 @@ class WindowHost {
   virtual void BeginPersonChoice(int selectionMode) = 0;
   virtual void EndPersonChoice() = 0;
   virtual void ClearViewerSelection() = 0;
+  // The organigram window on the OrgDesc.TXT just written.
+  virtual void ShowOrganigram() {}
 };
 
 class QtUserInterface : public UserInterface {
@@ -49,6 +51,7 @@ class QtUserInterface : public UserInterface {
   void BeginPersonChoice(int selectionMode) override { host_.BeginPersonChoice(selectionMode); }
   void EndPersonChoice() override { host_.EndPersonChoice(); }
   void ClearViewerSelection() override { host_.ClearViewerSelection(); }
+  void ShowOrganigram() override { host_.ShowOrganigram(); }
 
  private:
   QWidget& window_;
