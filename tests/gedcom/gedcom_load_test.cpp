@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "gedcom/character_set.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "tests/support/session_fixture.h"
@@ -254,6 +255,48 @@ TEST_F(GedcomLoadTest, RealFilesLoad) {
   // No individual of this one has a name line.
   EXPECT_TRUE(fixture.LoadData("xref.ged"));
   EXPECT_EQ(Index().IndividualCount(), 0);
+}
+
+// --- the byte loops of the load, which look at eight bytes at a time ---------
+
+std::string NormalizedOneByOne(std::string text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      out.push_back(c);
+      continue;
+    }
+    out.push_back('\n');
+    if (i + 1 < text.size() && text[i + 1] == (c == '\r' ? '\n' : '\r')) ++i;
+  }
+  return out;
+}
+
+TEST(LoadByteLoops, LineEndsOfEveryFormAtEveryOffset) {
+  std::mt19937 random(7);
+  const char pieces[] = {'a', 'b', '\r', '\n', '\0', '\x8D', '\x8A'};
+  for (int round = 0; round < 2000; ++round) {
+    std::string text(random() % 70, ' ');
+    for (char& c : text) c = random() % 3 == 0 ? pieces[random() % sizeof pieces] : static_cast<char>('a' + random() % 26);
+    std::string converted = text;
+    converted.resize(NormalizeLineEnds(converted.data(), converted.size()));
+    ASSERT_EQ(converted, NormalizedOneByOne(text)) << round;
+  }
+}
+
+TEST(LoadByteLoops, AsciiRunsAroundUtf8LettersAtEveryOffset) {
+  for (std::size_t before = 0; before < 20; ++before) {
+    for (std::size_t after = 0; after < 20; ++after) {
+      std::string text = std::string(before, 'x') + "\xC3\xA9" + std::string(after, 'y') + "\xC3\x89z";
+      text.resize(ConvertUtf8ToCp1252(text.data(), text.size()));
+      EXPECT_EQ(text, std::string(before, 'x') + "\xE9" + std::string(after, 'y') + "\xC9z") << before << " " << after;
+    }
+  }
+  // A combining mark after a long ASCII run composes with its last letter.
+  std::string composed = std::string(17, 'a') + "e\xCC\x81";
+  composed.resize(ConvertUtf8ToCp1252(composed.data(), composed.size()));
+  EXPECT_EQ(composed, std::string(17, 'a') + "\xE9");
 }
 
 }  // namespace
