@@ -62,7 +62,8 @@ bool SplitName(const char* record, NameParts& parts) {
   const char* found = std::strstr(record, "1 NAME ");
   if (found == nullptr) return false;
   const char* value = found + 7;
-  if (std::strlen(value) < 4) return false;
+  // Fewer than 4 characters left in the record: no usable name.
+  if (value[0] == '\0' || value[1] == '\0' || value[2] == '\0' || value[3] == '\0') return false;
   const char* end = NameValueEnd(value);
   const char* slash = static_cast<const char*>(std::memchr(value, '/', static_cast<std::size_t>(end - value)));
   const std::ptrdiff_t length = end - value;
