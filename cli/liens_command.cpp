@@ -17,7 +17,7 @@ using namespace literals;
 // The line of the alphabetical list that a click on the person selects: the
 // number in 7 columns, two blanks, the name; its first 49 characters.
 std::string ListLineOf(const Session& session, int32_t person) {
-  std::string line = Format("%7ld  %s", static_cast<long>(person), PersonName(session.index, 1, person).c_str());
+  std::string line = PrintToString("%7ld  %s", static_cast<long>(person), PersonName(session.index, 1, person).c_str());
   if (line.size() > 49) line.resize(49);
   return line;
 }

@@ -52,7 +52,7 @@ int TakeLines(AncestorTable& table, int32_t last, int32_t root, const SideMarks&
 }
 
 std::string NumberAndName(const GedcomIndex& index, int32_t person) {
-  return Format("%ld  %s", static_cast<long>(person), PersonName(index, 0, person).c_str());
+  return PrintToString("%ld  %s", static_cast<long>(person), PersonName(index, 0, person).c_str());
 }
 
 std::string CoupleLine(const GedcomIndex& index, int32_t husband, int32_t wife) {
@@ -60,20 +60,20 @@ std::string CoupleLine(const GedcomIndex& index, int32_t husband, int32_t wife) 
   if (husband != 0) couple = NumberAndName(index, husband);
   if (wife != 0) couple += (husband != 0 ? "  et  " : "") + NumberAndName(index, wife);
   if (couple.empty()) return couple;
-  return Format("\n%*s%s\n", kCoupleCentre - static_cast<int>(couple.size() / 2), " ", couple.c_str());
+  return PrintToString("\n%*s%s\n", kCoupleCentre - static_cast<int>(couple.size() / 2), " ", couple.c_str());
 }
 
 std::string LeftHalf(const GedcomIndex& index, int32_t person, int entry) {
   if (person != 0) {
-    return Format("%8ld  %-40s", static_cast<long>(person), PersonName(index, 0, person).c_str());
+    return PrintToString("%8ld  %-40s", static_cast<long>(person), PersonName(index, 0, person).c_str());
   }
-  if (entry == 1) return Format("%10s%s%9s", " ", "(Même lignée que la précédente)"_ansi.c_str(), " ");
-  return Format("%50s", " ");
+  if (entry == 1) return PrintToString("%10s%s%9s", " ", "(Même lignée que la précédente)"_ansi.c_str(), " ");
+  return PrintToString("%50s", " ");
 }
 
 std::string RightHalf(const GedcomIndex& index, int32_t person, int entry) {
-  if (person != 0) return Format("%8ld  %s", static_cast<long>(person), PersonName(index, 0, person).c_str());
-  if (entry == 1) return Format("%10s%s%10s", " ", "(Même lignée que la précédente)"_ansi.c_str(), " ");
+  if (person != 0) return PrintToString("%8ld  %s", static_cast<long>(person), PersonName(index, 0, person).c_str());
+  if (entry == 1) return PrintToString("%10s%s%10s", " ", "(Même lignée que la précédente)"_ansi.c_str(), " ");
   return "";
 }
 
@@ -91,11 +91,11 @@ std::string Heading(const Session& session, std::size_t lineCount, std::size_t r
   const std::string names = kinship.firstName + " et " + kinship.secondName;
   const std::string lines = lineCount == 1
                                 ? "La lignée collatérale double reliant "_ansi + names
-                                : Format("Les %ld ", static_cast<long>(lineCount)) +
+                                : PrintToString("Les %ld ", static_cast<long>(lineCount)) +
                                       "lignées collatérales doubles reliant "_ansi + names;
-  const std::string roots = Format("%s %ld ascendants souches", "à leurs"_ansi.c_str(), static_cast<long>(rootCount));
-  return Format("%*s%s\n", CentringMargin(kTitleWidth, lines), "", lines.c_str()) +
-         Format("%*s%s\n\n", CentringMargin(kTitleWidth, roots), "", roots.c_str());
+  const std::string roots = PrintToString("%s %ld ascendants souches", "à leurs"_ansi.c_str(), static_cast<long>(rootCount));
+  return PrintToString("%*s%s\n", CentringMargin(kTitleWidth, lines), "", lines.c_str()) +
+         PrintToString("%*s%s\n\n", CentringMargin(kTitleWidth, roots), "", roots.c_str());
 }
 
 void TellLineCount(Session& session, std::size_t lineCount) {
@@ -103,7 +103,7 @@ void TellLineCount(Session& session, std::size_t lineCount) {
   const std::string names = kinship.firstName + " et " + kinship.secondName;
   const std::string text = lineCount == 1
                                ? "1 lignées collatérale double relie "_ansi + names
-                               : Format("%ld ", static_cast<long>(lineCount)) +
+                               : PrintToString("%ld ", static_cast<long>(lineCount)) +
                                      "lignées collatérales doubles relient "_ansi + names;
   session.Message("Résultat de la recherche..."_ansi, text, MessageIcon::Information);
 }
@@ -127,7 +127,7 @@ std::vector<CollateralRow> PairCollateralLines(AncestorTable& first, int32_t fir
 std::string CollateralLinesText(const Session& session, const std::vector<CollateralRow>& rows,
                                 std::size_t rootCount) {
   const std::string title = AnalysisTitle(session);
-  std::string text = Format("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
+  std::string text = PrintToString("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
   text += Heading(session, rows.size(), rootCount);
   for (const CollateralRow& row : rows) text += RowText(session.index, row);
   return text;

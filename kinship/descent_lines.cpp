@@ -35,7 +35,7 @@ std::string ColumnPairText(const GedcomIndex& index, int descentCase, const Desc
   auto number = [](int32_t person) { return person != 0 ? std::to_string(person) : std::string(" "); };
   std::string text;
   for (int j = 0; j < kLineLength && (left[j] != 0 || right[j] != 0); ++j) {
-    text += Format(rowFormat, number(left[j]).c_str(), PersonName(index, 0, left[j]).c_str(),
+    text += PrintToString(rowFormat, number(left[j]).c_str(), PersonName(index, 0, left[j]).c_str(),
                    number(right[j]).c_str(), PersonName(index, 0, right[j]).c_str());
   }
   return text;
@@ -47,7 +47,7 @@ void TellDescent(Session& session, const Descent& descent, std::size_t lineCount
   const std::string& ancestorName = descent.descentCase == 1 ? kinship.secondName : kinship.firstName;
   const std::string start = descendantName + " descend de " + ancestorName;
   const std::string text = lineCount == 1 ? start + "\ret voici la lignée les reliant"_ansi
-                                          : start + Format("\ret voici les %ld ", static_cast<long>(lineCount)) +
+                                          : start + PrintToString("\ret voici les %ld ", static_cast<long>(lineCount)) +
                                                 "lignées les reliant"_ansi;
   session.Message("Résultat de la recherche..."_ansi, text, MessageIcon::Information);
 }
@@ -66,12 +66,12 @@ std::string DescentLinesText(const Session& session, const Descent& descent) {
   const KinshipState& kinship = session.kinship;
   const std::vector<int32_t> lines = DescentLineIndexes(descent);
   const std::string title = AnalysisTitle(session);
-  std::string text = Format("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
+  std::string text = PrintToString("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
   const std::string names = kinship.firstName + " et " + kinship.secondName;
   const std::string heading = lines.size() == 1
                                   ? "La lignée reliant "_ansi + names
-                                  : Format("Les %ld ", static_cast<long>(lines.size())) + "lignées reliant "_ansi + names;
-  text += Format("%*s%s\n\n", CentringMargin(kTitleWidth, heading), "", heading.c_str());
+                                  : PrintToString("Les %ld ", static_cast<long>(lines.size())) + "lignées reliant "_ansi + names;
+  text += PrintToString("%*s%s\n\n", CentringMargin(kTitleWidth, heading), "", heading.c_str());
 
   DescentColumn left{};
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -11,10 +11,10 @@ namespace {
 
 std::string Caption(const GedcomIndex& index, int32_t ancestor, int32_t spouse, int32_t descendant) {
   if (spouse != 0) {
-    return Format("Descente de %s et %s sur %s", PersonName(index, 0, ancestor).c_str(),
+    return PrintToString("Descente de %s et %s sur %s", PersonName(index, 0, ancestor).c_str(),
                   PersonName(index, 0, spouse).c_str(), PersonName(index, 0, descendant).c_str());
   }
-  return Format("Descente de %s sur %s", PersonName(index, 0, ancestor).c_str(),
+  return PrintToString("Descente de %s sur %s", PersonName(index, 0, ancestor).c_str(),
                 PersonName(index, 0, descendant).c_str());
 }
 

@@ -10,7 +10,7 @@
 
 namespace quenor {
 
-std::string Format(const char* format, ...) {
+std::string PrintToString(const char* format, ...) {
   va_list args;
   va_start(args, format);
   va_list copy;
@@ -33,7 +33,7 @@ int CentringMargin(int width, const std::string& text) {
 }
 
 std::string AnalysisTitle(const Session& session) {
-  return Format("Analyse du fichier %s  %s", session.dataFolder.c_str(), session.runDate.c_str());
+  return PrintToString("Analyse du fichier %s  %s", session.dataFolder.c_str(), session.runDate.c_str());
 }
 
 bool WriteReportText(Session& session, int slot, const std::string& text) {

@@ -8,7 +8,7 @@ namespace quenor {
 class Session;
 
 // The text printf would print (C conversions and widths).
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string PrintToString(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The left margin that centres `text` in `width` columns: (width - length) / 2,
 // truncated, and 0 when the text is wider.

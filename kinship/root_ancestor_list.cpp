@@ -23,16 +23,16 @@ std::string RootAncestorListText(const Session& session, const std::vector<int32
   const KinshipState& kinship = session.kinship;
   std::string text;
   const std::string title = AnalysisTitle(session);
-  text += Format("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
+  text += PrintToString("%*s%s\n\n", CentringMargin(kTitleWidth, title), "", title.c_str());
   const std::string heading = "Liste des "_ansi + FormatCount(static_cast<int32_t>(roots.size())) +
                               " ascendants souches de "_ansi + kinship.firstName + " et " + kinship.secondName;
-  text += Format("%*s%s\n\n", CentringMargin(kTitleWidth, heading), "", heading.c_str());
+  text += PrintToString("%*s%s\n\n", CentringMargin(kTitleWidth, heading), "", heading.c_str());
   text += "# Enrg.  Nom                                      Parents\n";
   text += Rule(7) + "  " + Rule(40) + " " + Rule(56) + "\n";
   for (const int32_t root : roots) {
     std::string name = PersonName(session.index, 0, root);
     if (name.size() > 40) name.resize(40);
-    text += Format("%7ld  %-40s %-56s\n", static_cast<long>(root), name.c_str(),
+    text += PrintToString("%7ld  %-40s %-56s\n", static_cast<long>(root), name.c_str(),
                    CoupleName(session.index, root).c_str());
   }
   return text;
