@@ -32,8 +32,7 @@ OrganigramDrawing DrawOrganigram(const GedcomIndex& index, const AncestorTable& 
   layout.singleLine = tree.Columns() <= 1;
   layout.columnCount = layout.singleLine ? 2 : tree.Columns();
   layout.caption = Caption(index, ancestor, layout.ancestorSpouse, layout.descendant);
-  OrganigramCanvas canvas(tree, layout.columnCount, layout.ancestorSpouse);
-  drawing.lines = canvas.Lines();
+  drawing.lines = OrganigramCanvas(tree, layout.columnCount, layout.ancestorSpouse).Lines();
   layout.lineCount = static_cast<int>(drawing.lines.size());
   layout.laidOut = true;
   return drawing;

@@ -58,6 +58,8 @@ OrganigramCanvas::OrganigramCanvas(const OrganigramTree& tree, int columns, int3
   DrawNames();
   DrawParentLines();
   JoinRows();
+  PutSpouseBesideAncestor();
+  WriteLines();
 }
 
 void OrganigramCanvas::DrawNames() {
@@ -125,16 +127,16 @@ std::string OrganigramCanvas::BaseRow(int level) {
   return base;
 }
 
-std::vector<std::string> OrganigramCanvas::Lines() {
-  std::vector<std::string> out;
-  PutSpouseBesideAncestor();
+// Partner links may bring a partner's cell up from a lower level, so each
+// level's rows are taken only once the levels above are written.
+void OrganigramCanvas::WriteLines() {
+  std::vector<std::string>& out = lines_;
   for (int level = tree_.Levels(); level >= 1; --level) {
     out.push_back(LinkRow(level));
     out.push_back(NameRow(level));
     std::string base = BaseRow(level);
     for (int c = 0; c < columns_; ++c) LinkPartners(level, c, base, out);
   }
-  return out;
 }
 
 void OrganigramCanvas::LinkPartners(int level, int column, std::string& base, std::vector<std::string>& out) {

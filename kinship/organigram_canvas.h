@@ -34,7 +34,7 @@ class OrganigramCanvas {
 
   // The lines of OrgDesc.TXT, without their line ends, from the ancestor's
   // level down to the descendant's.
-  std::vector<std::string> Lines();
+  const std::vector<std::string>& Lines() const { return lines_; }
 
  private:
   std::string& LinkRow(int level) { return rows_[2 * static_cast<std::size_t>(tree_.Levels() - level)]; }
@@ -44,6 +44,7 @@ class OrganigramCanvas {
   void DrawParentLine(int level, int column, const OrganigramCell& parent);
   void JoinRows();
   void PutSpouseBesideAncestor();
+  void WriteLines();
   std::string BaseRow(int level);
   void LinkPartners(int level, int column, std::string& base, std::vector<std::string>& out);
   void LinkOnSameLevel(int level, int column, int partnerColumn, std::string& base, std::vector<std::string>& out);
@@ -56,6 +57,7 @@ class OrganigramCanvas {
   const int width_;
   const int32_t ancestorSpouse_;
   std::vector<std::string> rows_;  // link row then name row, for each level from the highest
+  std::vector<std::string> lines_;
 };
 
 }  // namespace quenor
