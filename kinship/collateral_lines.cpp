@@ -1,6 +1,7 @@
 #include "kinship/collateral_lines.h"
 
 #include <algorithm>
+#include <map>
 
 #include "gedcom/record_fields.h"
 #include "kinship/report_text.h"
@@ -25,30 +26,42 @@ void CopyLineBelow(const AncestorTable& table, int32_t couple, std::array<int32_
   for (int32_t k = couple / 2; k >= 1 && entry < CollateralRow::kEntries; k /= 2) line[entry++] = table[k];
 }
 
-bool CoupleHolds(const AncestorTable& table, int32_t k, int32_t root) {
-  return table[k] == root || table[k + 1] == root;
+// The couples (their even Stradonitz numbers, increasing) of `table` that
+// hold a root ancestor, grouped by that root; a couple of two root ancestors
+// goes to the one with the smaller number.
+std::map<int32_t, std::vector<int32_t>> CouplesByRoot(const AncestorTable& table, int32_t last,
+                                                     const SideMarks& marks) {
+  std::map<int32_t, std::vector<int32_t>> couples;
+  for (int32_t k = 2; k <= last && k + 1 < AncestorTable::kSize; k += 2) {
+    const bool husbandRoot = marks.Of(table[k]) == kBothSides;
+    const bool wifeRoot = marks.Of(table[k + 1]) == kBothSides;
+    if (!husbandRoot && !wifeRoot) continue;
+    const int32_t root = !wifeRoot ? table[k] : !husbandRoot ? table[k + 1] : std::min(table[k], table[k + 1]);
+    couples[root].push_back(k);
+  }
+  return couples;
 }
 
-// Takes the couples of `table` that hold `root`, one row each from row
-// `base`. The root couple heads a row only when `headsFrom` rows of the group
-// are already headed by the other side. Returns the number of rows taken.
-int TakeLines(AncestorTable& table, int32_t last, int32_t root, const SideMarks& marks, bool firstSide,
-              std::vector<CollateralRow>& rows, std::size_t base, int headsFrom) {
-  int taken = 0;
-  for (int32_t k = 2; k <= last && k + 1 < AncestorTable::kSize; k += 2) {
-    if (!CoupleHolds(table, k, root)) continue;
-    const std::size_t row = base + static_cast<std::size_t>(taken);
-    if (rows.size() <= row) rows.resize(row + 1);
+const std::vector<int32_t>& CouplesOf(const std::map<int32_t, std::vector<int32_t>>& couples, int32_t root) {
+  static const std::vector<int32_t> kNone;
+  const auto found = couples.find(root);
+  return found != couples.end() ? found->second : kNone;
+}
+
+// One row per couple from row `base`. The root couple heads a row only when
+// `headsFrom` rows of the group are already headed by the other side.
+void FillRows(const AncestorTable& table, const std::vector<int32_t>& couples, const SideMarks& marks,
+              bool firstSide, std::vector<CollateralRow>& rows, std::size_t base, std::size_t headsFrom) {
+  if (rows.size() < base + couples.size()) rows.resize(base + couples.size());
+  for (std::size_t taken = 0; taken < couples.size(); ++taken) {
+    const int32_t k = couples[taken];
+    CollateralRow& row = rows[base + taken];
     if (taken >= headsFrom) {
-      if (marks.Of(table[k]) == kBothSides) rows[row].first[0] = table[k];
-      if (marks.Of(table[k + 1]) == kBothSides) rows[row].second[0] = table[k + 1];
+      if (marks.Of(table[k]) == kBothSides) row.first[0] = table[k];
+      if (marks.Of(table[k + 1]) == kBothSides) row.second[0] = table[k + 1];
     }
-    CopyLineBelow(table, k, firstSide ? rows[row].first : rows[row].second);
-    table[k] = 0;
-    table[k + 1] = 0;
-    ++taken;
+    CopyLineBelow(table, k, firstSide ? row.first : row.second);
   }
-  return taken;
 }
 
 std::string NumberAndName(const GedcomIndex& index, int32_t person) {
@@ -110,15 +123,19 @@ void TellLineCount(Session& session, std::size_t lineCount) {
 
 }  // namespace
 
-std::vector<CollateralRow> PairCollateralLines(AncestorTable& first, int32_t firstLast, AncestorTable& second,
-                                               int32_t secondLast, const std::vector<int32_t>& roots,
-                                               const SideMarks& marks) {
+std::vector<CollateralRow> PairCollateralLines(const AncestorTable& first, int32_t firstLast,
+                                               const AncestorTable& second, int32_t secondLast,
+                                               const std::vector<int32_t>& roots, const SideMarks& marks) {
+  const auto firstCouples = CouplesByRoot(first, firstLast, marks);
+  const auto secondCouples = CouplesByRoot(second, secondLast, marks);
   std::vector<CollateralRow> rows;
   std::size_t base = 0;
   for (const int32_t root : roots) {
-    const int a = TakeLines(first, firstLast, root, marks, true, rows, base, 0);
-    const int b = TakeLines(second, secondLast, root, marks, false, rows, base, a);
-    base += static_cast<std::size_t>(std::max(a, b));
+    const std::vector<int32_t>& a = CouplesOf(firstCouples, root);
+    const std::vector<int32_t>& b = CouplesOf(secondCouples, root);
+    FillRows(first, a, marks, true, rows, base, 0);
+    FillRows(second, b, marks, false, rows, base, a.size());
+    base += std::max(a.size(), b.size());
   }
   rows.resize(base);
   return rows;

@@ -25,10 +25,11 @@ struct CollateralRow {
 };
 
 // Pairs the lines of both pruned tables, one group of rows per root ancestor
-// in increasing number. Consumes the couples it takes (they become 0).
-std::vector<CollateralRow> PairCollateralLines(AncestorTable& first, int32_t firstLast, AncestorTable& second,
-                                               int32_t secondLast, const std::vector<int32_t>& roots,
-                                               const SideMarks& marks);
+// in increasing number; each couple that holds a root ancestor serves the
+// group of the smaller one only.
+std::vector<CollateralRow> PairCollateralLines(const AncestorTable& first, int32_t firstLast,
+                                               const AncestorTable& second, int32_t secondLast,
+                                               const std::vector<int32_t>& roots, const SideMarks& marks);
 
 // The text of LignCol.TXT.
 std::string CollateralLinesText(const Session& session, const std::vector<CollateralRow>& rows,

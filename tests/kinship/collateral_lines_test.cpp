@@ -159,5 +159,36 @@ TEST_F(CollateralLinesTest, MoreThanAThousandDoubleLinesAreAllWritten) {
             Ansi("2048 lignées collatérales doubles relient Dernier Gauche et Dernier Droite"));
 }
 
+// Two persons with complete pedigrees of `generations` generations that
+// share only the persons of the last one: each couple of that generation is a
+// root couple of its own.
+FamilyTree MeetingPedigrees(int generations) {
+  FamilyTree tree;
+  const int32_t top = int32_t{1} << (generations - 1);
+  int family = 1;
+  for (const int32_t side : {100000, 200000}) {
+    auto id = [&](int32_t k) { return k >= top ? 300000 + k : side + k; };
+    for (int32_t k = 1; k < 2 * top; ++k) {
+      const std::string surname = k >= top ? "Souche" : side == 100000 ? "Gauche" : "Droite";
+      tree.Person(id(k), "Ancetre" + std::to_string(k), surname);
+    }
+    for (int32_t k = 1; k < top; ++k) tree.Family(family++, id(2 * k), id(2 * k + 1), {id(k)});
+  }
+  return tree;
+}
+
+TEST_F(CollateralLinesTest, ThousandsOfRootAncestorsArePairedCoupleByCouple) {
+  ASSERT_TRUE(Load(MeetingPedigrees(12)));
+  EXPECT_EQ(Search(100001, 200001), KinshipOutcome::RootAncestors);
+  EXPECT_EQ(Lines("LstSouch.TXT").size(), 6u + 2048u);
+  const std::vector<std::string> lines = Lines("LignCol.TXT");
+  ASSERT_GT(lines.size(), 3u);
+  EXPECT_NE(lines[2].find(Ansi("Les 1024 lignées collatérales doubles reliant")), std::string::npos);
+  EXPECT_EQ(lines[3], Blanks(34) + Ansi("à leurs 2048 ascendants souches"));
+  // The first row: the couple 302048 and 302049, above both lines of ten persons.
+  EXPECT_NE(lines[6].find("302048  Ancetre2048 Souche  et  302049  Ancetre2049 Souche"), std::string::npos);
+  EXPECT_EQ(lines[7], Left(101024, "Ancetre1024 Gauche") + Right(201024, "Ancetre1024 Droite"));
+}
+
 }  // namespace
 }  // namespace quenor::testing
