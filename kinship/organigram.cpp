@@ -29,8 +29,8 @@ OrganigramDrawing DrawOrganigram(const GedcomIndex& index, const AncestorTable& 
   layout.ancestorSpouse = tree.AncestorSpouse();
   layout.descendant = table[1];
   layout.generationCount = tree.Levels();
-  layout.singleLine = tree.Columns() <= 1;
-  layout.columnCount = layout.singleLine ? 2 : tree.Columns();
+  layout.singleLineOrganigram = tree.Columns() <= 1;
+  layout.columnCount = layout.singleLineOrganigram ? 2 : tree.Columns();
   layout.caption = Caption(index, ancestor, layout.ancestorSpouse, layout.descendant);
   drawing.lines = OrganigramCanvas(tree, layout.columnCount, layout.ancestorSpouse).Lines();
   layout.lineCount = static_cast<int>(drawing.lines.size());

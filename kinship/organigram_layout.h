@@ -12,7 +12,7 @@ struct OrganigramLayout {
   int columnCount = 0;         // n, at least 2: every line has 7n + 1 characters
   int lineCount = 0;           // lines written to OrgDesc.TXT
   int generationCount = 0;     // levels drawn, the ancestor's included
-  bool singleLine = false;     // SingleLineOrganigram: the tree has one column
+  bool singleLineOrganigram = false;     // SingleLineOrganigram: the tree has one column
   int32_t ancestor = 0;        // at the top
   int32_t ancestorSpouse = 0;  // beside him, 0 when none or not always the same
   int32_t descendant = 0;      // at the bottom

@@ -69,7 +69,7 @@ TEST_F(OrganigramTest, ASingleLineIsDrawnInTwoColumnsWithTheSpouseBesideTheAnces
   EXPECT_EQ(Lines("OrgDesc.TXT"), expected);
   const OrganigramLayout& layout = session.kinship.organigram;
   EXPECT_TRUE(layout.laidOut);
-  EXPECT_TRUE(layout.singleLine);
+  EXPECT_TRUE(layout.singleLineOrganigram);
   EXPECT_EQ(layout.columnCount, 2);
   EXPECT_EQ(layout.lineCount, 4);
   EXPECT_EQ(layout.caption, "Descente de Jean Martin et Marie Durand sur Paul Martin");
@@ -94,7 +94,7 @@ TEST_F(OrganigramTest, ThreeLinesBranchUnderTheAncestorAndPartnersAreJoined) {
       "#    18#      #       ",
   });
   EXPECT_EQ(Lines("OrgDesc.TXT"), expected);
-  EXPECT_FALSE(session.kinship.organigram.singleLine);
+  EXPECT_FALSE(session.kinship.organigram.singleLineOrganigram);
   EXPECT_EQ(session.kinship.organigram.columnCount, 3);
   EXPECT_EQ(session.kinship.organigram.caption, "Descente de Adam Trois et Eve Trois sur Dernier Trois");
 }
@@ -155,7 +155,7 @@ TEST_F(OrganigramTest, APartnerWhoStandsLowerInTheSameColumnIsNotDrawnTwice) {
       "#    54#       ",
   });
   EXPECT_EQ(Lines("OrgDesc.TXT"), expected);
-  EXPECT_TRUE(session.kinship.organigram.singleLine);
+  EXPECT_TRUE(session.kinship.organigram.singleLineOrganigram);
 }
 
 TEST_F(OrganigramTest, APartnerStandingLowerInAnotherColumnIsBroughtUpBesideThePerson) {

@@ -171,7 +171,7 @@ TEST_F(RealFileTest, PresidentialCousinsAndDescents) {
   EXPECT_EQ(Search(1194, 676), KinshipOutcome::Descent);
   std::set<int32_t> persons;
   EXPECT_EQ(CheckDescentLines(676, 1194, persons), 1);
-  EXPECT_TRUE(session.kinship.organigram.singleLine);
+  EXPECT_TRUE(session.kinship.organigram.singleLineOrganigram);
   EXPECT_EQ(session.kinship.organigram.caption, "Descente de George Herbert Walker Bush et Barbara Pierce sur George Walker Bush");
 
   EXPECT_EQ(Search(1194, 1466), KinshipOutcome::NoCommonRoot);
