@@ -5,7 +5,7 @@
 
 #include "gedcom/record_fields.h"
 #include "kinship/report_text.h"
-#include "kinship/side_marks.h"
+#include "kinship/side_mark.h"
 #include "platform/cp1252.h"
 #include "session/load_report.h"
 #include "session/session.h"
@@ -30,7 +30,7 @@ void CopyLineBelow(const AncestorTable& table, int32_t couple, std::array<int32_
 // hold a root ancestor, grouped by that root; a couple of two root ancestors
 // goes to the one with the smaller number.
 std::map<int32_t, std::vector<int32_t>> CouplesByRoot(const AncestorTable& table, int32_t last,
-                                                     const SideMarks& marks) {
+                                                     const SideMark& marks) {
   std::map<int32_t, std::vector<int32_t>> couples;
   for (int32_t k = 2; k <= last && k + 1 < AncestorTable::kSize; k += 2) {
     const bool husbandRoot = marks.Of(table[k]) == kBothSides;
@@ -50,7 +50,7 @@ const std::vector<int32_t>& CouplesOf(const std::map<int32_t, std::vector<int32_
 
 // One row per couple from row `base`. The root couple heads a row only when
 // `headsFrom` rows of the group are already headed by the other side.
-void FillRows(const AncestorTable& table, const std::vector<int32_t>& couples, const SideMarks& marks,
+void FillRows(const AncestorTable& table, const std::vector<int32_t>& couples, const SideMark& marks,
               bool firstSide, std::vector<CollateralRow>& rows, std::size_t base, std::size_t headsFrom) {
   if (rows.size() < base + couples.size()) rows.resize(base + couples.size());
   for (std::size_t taken = 0; taken < couples.size(); ++taken) {
@@ -125,7 +125,7 @@ void TellLineCount(Session& session, std::size_t lineCount) {
 
 std::vector<CollateralRow> PairCollateralLines(const AncestorTable& first, int32_t firstLast,
                                                const AncestorTable& second, int32_t secondLast,
-                                               const std::vector<int32_t>& roots, const SideMarks& marks) {
+                                               const std::vector<int32_t>& roots, const SideMark& marks) {
   const auto firstCouples = CouplesByRoot(first, firstLast, marks);
   const auto secondCouples = CouplesByRoot(second, secondLast, marks);
   std::vector<CollateralRow> rows;
@@ -150,7 +150,7 @@ std::string CollateralLinesText(const Session& session, const std::vector<Collat
   return text;
 }
 
-bool ReportCollateralLines(Session& session, const std::vector<int32_t>& roots, const SideMarks& marks) {
+bool ReportCollateralLines(Session& session, const std::vector<int32_t>& roots, const SideMark& marks) {
   KinshipState& kinship = session.kinship;
   const std::vector<CollateralRow> rows =
       PairCollateralLines(kinship.firstAncestors, kinship.firstLast, kinship.secondAncestors, kinship.secondLast,

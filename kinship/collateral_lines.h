@@ -12,7 +12,7 @@
 namespace quenor {
 
 class Session;
-class SideMarks;
+class SideMark;
 
 // One double collateral line. Entry 0 holds the root couple: the husband on
 // the first side and the wife on the second, each only when he or she is a
@@ -29,7 +29,7 @@ struct CollateralRow {
 // group of the smaller one only.
 std::vector<CollateralRow> PairCollateralLines(const AncestorTable& first, int32_t firstLast,
                                                const AncestorTable& second, int32_t secondLast,
-                                               const std::vector<int32_t>& roots, const SideMarks& marks);
+                                               const std::vector<int32_t>& roots, const SideMark& marks);
 
 // The text of LignCol.TXT.
 std::string CollateralLinesText(const Session& session, const std::vector<CollateralRow>& rows,
@@ -37,6 +37,6 @@ std::string CollateralLinesText(const Session& session, const std::vector<Collat
 
 // Pairs the lines of session.kinship's tables, writes and shows LignCol.TXT
 // and tells the number of lines. False when the file cannot be written.
-bool ReportCollateralLines(Session& session, const std::vector<int32_t>& roots, const SideMarks& marks);
+bool ReportCollateralLines(Session& session, const std::vector<int32_t>& roots, const SideMark& marks);
 
 }  // namespace quenor

@@ -7,7 +7,7 @@
 #include "kinship/collateral_lines.h"
 #include "kinship/descent_lines.h"
 #include "kinship/root_ancestor_list.h"
-#include "kinship/side_marks.h"
+#include "kinship/side_mark.h"
 #include "platform/cp1252.h"
 #include "session/session.h"
 
@@ -30,7 +30,7 @@ bool BuildCheckedTable(Session& session, int32_t person, AncestorTable& table, i
 // Cuts every line of both tables above the first common ancestor met on it,
 // unless one person turns out to stand in the other's table: 1 when the first
 // person descends from the second, 2 for the reverse, 0 otherwise.
-int PruneTables(KinshipState& kinship, const SideMarks& marks) {
+int PruneTables(KinshipState& kinship, const SideMark& marks) {
   AncestorTable& first = kinship.firstAncestors;
   AncestorTable& second = kinship.secondAncestors;
   const int32_t last = std::max(kinship.firstLast, kinship.secondLast);
@@ -66,7 +66,7 @@ KinshipOutcome SearchAndReport(Session& session) {
       !BuildCheckedTable(session, kinship.secondPerson, kinship.secondAncestors, kinship.secondLast)) {
     return KinshipOutcome::Unreliable;
   }
-  SideMarks marks(session.index.HighestIndividual());
+  SideMark marks(session.index.HighestIndividual());
   marks.MarkTable(kinship.firstAncestors, kinship.firstLast, kFirstSide);
   marks.MarkTable(kinship.secondAncestors, kinship.secondLast, kSecondSide);
 

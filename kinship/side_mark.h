@@ -13,12 +13,12 @@ constexpr uint8_t kFirstSide = 1;
 constexpr uint8_t kSecondSide = 2;
 constexpr uint8_t kBothSides = kFirstSide | kSecondSide;
 
-class SideMarks {
+class SideMark {
  public:
   // One byte per individual number up to `highestIndividual`; numbers read
   // from pointers to persons that were never indexed may lie beyond it and
   // are kept aside.
-  explicit SideMarks(int32_t highestIndividual);
+  explicit SideMark(int32_t highestIndividual);
 
   void Clear();
   void Mark(int32_t person, uint8_t side);
