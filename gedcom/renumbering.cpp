@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <new>
 #include <unordered_map>
@@ -168,10 +167,13 @@ void RewriteLines(std::string_view text, const Maps& maps, std::string& out) {
 // The chosen file's text; a UTF-16 file is read as UTF-8 (with its mark) so
 // that its lines can be rewritten byte by byte.
 bool ReadChosenFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  text.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  if (size > 0 && !in.read(text.data(), size)) return false;
   const ByteOrderMark mark = DetectByteOrderMark(text);
   if (mark == ByteOrderMark::Utf16LittleEndian || mark == ByteOrderMark::Utf16BigEndian) {
     text = "\xEF\xBB\xBF" + DecodeUtf16ToUtf8(std::string_view(text).substr(2), mark == ByteOrderMark::Utf16BigEndian);

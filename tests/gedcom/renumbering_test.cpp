@@ -214,5 +214,26 @@ TEST_F(RenumberingTest, UnwritableTemporaryFolderIsToldAndNothingLoaded) {
   EXPECT_FALSE(fixture.session.renumbering.pending);
 }
 
+TEST_F(RenumberingTest, Utf16FileIsRenumberedAsUtf8) {
+  const std::string text = "0 HEAD\r\n1 CHAR UNICODE\r\n0 @I40000000@ INDI\r\n1 NAME \u00C9lise /C\u00F4t\u00E9/\r\n0 TRLR\r\n";
+  std::string utf16 = "\xFF\xFE";
+  for (std::size_t i = 0; i < text.size();) {
+    char32_t c = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    if (c >= 0xC0) {  // two-byte sequences only in this text
+      c = ((c & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+      length = 2;
+    }
+    utf16.push_back(static_cast<char>(c & 0xFF));
+    utf16.push_back(static_cast<char>(c >> 8));
+    i += length;
+  }
+  ASSERT_EQ(Load(utf16), LoadResult::Loaded);
+  EXPECT_EQ(PersonName(fixture.session.index, 0, 1), "\xC9lise C\xF4t\xE9");
+  const std::string copy = testing::ReadBytes(fixture.session.renumbering.copyPath);
+  EXPECT_EQ(copy.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_NE(copy.find("0 @I1@ INDI\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace quenor
