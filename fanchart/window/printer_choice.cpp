@@ -35,22 +35,29 @@ PrinterMetrics PrinterChoice::Metrics() const {
   return metrics;
 }
 
+void PrinterChoice::TakeFileChosenElsewhere() {
+  QString current = printer_.outputFileName();
+  if (!current.isEmpty() && current != lastJobFile_) chosenFile_ = current;
+}
+
 bool PrinterChoice::RunSetup(QWidget* parent) {
+  TakeFileChosenElsewhere();
   if (PrintsToFile()) printer_.setOutputFileName(chosenFile_);
   bool accepted = setupDialog_(printer_, parent);
-  if (PrintsToFile() && !printer_.outputFileName().isEmpty()) chosenFile_ = printer_.outputFileName();
+  TakeFileChosenElsewhere();
   return accepted;
 }
 
 void PrinterChoice::NameNextJob(const QString& suffix) {
   if (!PrintsToFile()) return;
-  if (suffix.isEmpty()) {
-    printer_.setOutputFileName(chosenFile_);
-    return;
+  TakeFileChosenElsewhere();
+  lastJobFile_ = chosenFile_;
+  if (!suffix.isEmpty()) {
+    QFileInfo chosen(chosenFile_);
+    QString name = chosen.completeBaseName() + QLatin1Char('-') + suffix + QStringLiteral(".pdf");
+    lastJobFile_ = chosen.dir().filePath(name);
   }
-  QFileInfo chosen(chosenFile_);
-  QString name = chosen.completeBaseName() + QLatin1Char('-') + suffix + QStringLiteral(".pdf");
-  printer_.setOutputFileName(chosen.dir().filePath(name));
+  printer_.setOutputFileName(lastJobFile_);
 }
 
 }  // namespace quenor

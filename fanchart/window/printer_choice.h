@@ -38,8 +38,13 @@ class PrinterChoice {
   QString JobFile() const { return PrintsToFile() ? printer_.outputFileName() : QString(); }
 
  private:
+  // A file name given to the printer by its dialog or by the program, not
+  // one made for a job, becomes the chosen one.
+  void TakeFileChosenElsewhere();
+
   QPrinter printer_;
-  QString chosenFile_;  // the PDF file as the user chose it
+  QString chosenFile_;   // the PDF file as the user chose it
+  QString lastJobFile_;  // the file the last job was named
   SetupDialog setupDialog_;
 };
 
