@@ -156,12 +156,6 @@ class ListReader {
 }  // namespace
 
 void DrawRadialText(Canvas& canvas, FanLayout& layout, const RadialPlacement& place, const std::string& text) {
-  const double k = layout.unitsPerInch;
-  layout.textStyle.italic = place.italic;
-  layout.textStyle.height = static_cast<int>(place.height * k);
-  const int width = StyledTextWidth(canvas, layout, text);
-  const int limit = static_cast<int>(place.maxLength * k);
-  if (width > limit) layout.textStyle.height = static_cast<int>(place.height * k * limit / width);
   float x, y;
   int escapement;
   if (place.number < place.span.mid) {
@@ -179,10 +173,17 @@ void DrawRadialText(Canvas& canvas, FanLayout& layout, const RadialPlacement& pl
     y = rho * std::sin(t);
     escapement = -static_cast<int>(TenthsOfDegree(t));
   }
-  if (InsideClip(layout, x, y, 1.25f)) {
-    SetTextAngle(layout, escapement);
-    DrawStyledText(canvas, layout, x, y, text);
-  }
+  // The place does not depend on the height, so a text far outside the page
+  // is left out before it is measured.
+  if (!InsideClip(layout, x, y, 1.25f)) return;
+  const double k = layout.unitsPerInch;
+  layout.textStyle.italic = place.italic;
+  layout.textStyle.height = static_cast<int>(place.height * k);
+  const int width = StyledTextWidth(canvas, layout, text);
+  const int limit = static_cast<int>(place.maxLength * k);
+  if (width > limit) layout.textStyle.height = static_cast<int>(place.height * k * limit / width);
+  SetTextAngle(layout, escapement);
+  DrawStyledText(canvas, layout, x, y, text);
   layout.textStyle.italic = false;
 }
 

@@ -53,10 +53,10 @@ bool WritePdf(Session& session, const std::string& path, QSizeF paperInches, boo
   QPainter painter;
   if (!painter.begin(&writer)) return false;
   const int width = writer.width(), height = writer.height();
+  QPainterCanvas canvas(painter);  // one for all pages: it remembers fonts and widths
   for (int row = 0; row < fan.pagesDown && fan.drawingActive; ++row) {
     for (int column = 0; column < fan.pagesAcross && fan.drawingActive; ++column) {
       if (row + column > 0) writer.newPage();
-      QPainterCanvas canvas(painter);
       PrintFanPage(canvas, session, row, column, width, height);
     }
   }

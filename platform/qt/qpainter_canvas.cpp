@@ -3,7 +3,9 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <QPaintEngine>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <mutex>
@@ -53,7 +55,14 @@ void InstallFontSubstitutions() {
   });
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
+QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter), base_(painter.worldTransform()) {
+  // SVG keeps texts as texts only when they are drawn as such.
+  glyphRuns_ = painter_.paintEngine() && painter_.paintEngine()->type() != QPaintEngine::SVG;
+  // The device's surface in the painter's coordinates, when it is known.
+  if (painter_.device() && base_.isInvertible()) {
+    const QRectF device(0, 0, painter_.device()->width(), painter_.device()->height());
+    visible_ = base_.inverted().mapRect(device);
+  }
   InstallFontSubstitutions();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -88,7 +97,10 @@ void QPainterCanvas::ApplyPen() {
 
 FontDescription QPainterCanvas::SelectFont(const FontDescription& font) {
   const FontDescription previous = font_;
-  if (!(font == font_)) qfontValid_ = false;
+  // The rotation is applied when drawing; it does not change the Qt font.
+  if (font.height != font_.height || font.weight != font_.weight || font.italic != font_.italic ||
+      font.underline != font_.underline || font.strikeOut != font_.strikeOut || font.face != font_.face)
+    qfontValid_ = false;
   font_ = font;
   return previous;
 }
@@ -98,49 +110,95 @@ void QPainterCanvas::SetTransparentBackground(bool transparent) {
 }
 
 const QFont& QPainterCanvas::LogicalFont() {
-  if (qfontValid_) return qfont_;
-  qfont_ = BaseFont(font_);
-  const QString key = qfont_.family() + QString::number(qfont_.weight()) + (font_.italic ? "i" : "");
-  auto ratio = emPerCell_.find(key);
-  if (ratio == emPerCell_.end()) {
-    QFont reference = qfont_;
-    reference.setPixelSize(static_cast<int>(kReferenceSize));
-    const QFontMetricsF metrics(reference);
-    const double cell = metrics.ascent() + metrics.descent();
-    ratio = emPerCell_.insert(key, cell > 0 ? kReferenceSize / cell : 1.0);
+  if (qfontValid_) return fonts_[fontKey_].font;
+  fontKey_ = QString::fromStdString(font_.face) + '|' + QString::number(font_.height) + '|' +
+             QString::number(font_.weight) + (font_.italic ? "i" : "") + (font_.underline ? "u" : "") +
+             (font_.strikeOut ? "s" : "");
+  auto cached = fonts_.find(fontKey_);
+  if (cached == fonts_.end()) {
+    QFont qfont = BaseFont(font_);
+    const QString faceKey = qfont.family() + QString::number(qfont.weight()) + (font_.italic ? "i" : "");
+    auto ratio = emPerCell_.find(faceKey);
+    if (ratio == emPerCell_.end()) {
+      QFont reference = qfont;
+      reference.setPixelSize(static_cast<int>(kReferenceSize));
+      const QFontMetricsF metrics(reference);
+      const double cell = metrics.ascent() + metrics.descent();
+      ratio = emPerCell_.insert(faceKey, cell > 0 ? kReferenceSize / cell : 1.0);
+    }
+    const double em = font_.height >= 0 ? font_.height * ratio.value() : -font_.height;
+    qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
+    cached = fonts_.insert(fontKey_, SizedFont{qfont, QFontMetricsF(qfont)});
   }
-  const double em = font_.height >= 0 ? font_.height * ratio.value() : -font_.height;
-  qfont_.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
   qfontValid_ = true;
-  return qfont_;
+  return cached->font;
 }
 
+const QFontMetricsF& QPainterCanvas::Metrics() {
+  LogicalFont();
+  return fonts_[fontKey_].metrics;
+}
+
+const QPainterCanvas::ShapedText& QPainterCanvas::Shaped(const QString& text) {
+  const QFont& font = LogicalFont();
+  const QString key = fontKey_ + QChar(0x1F) + text;
+  auto shaped = shapes_.find(key);
+  if (shaped == shapes_.end()) {
+    QTextLayout layout(text, font);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    ShapedText result;
+    if (line.isValid()) {
+      result.advance = line.horizontalAdvance();
+      result.ascent = line.ascent();
+      result.runs = layout.glyphRuns();
+    }
+    shaped = shapes_.insert(key, result);
+  }
+  return shaped.value();
+}
+
+double QPainterCanvas::Advance(const QString& text) { return Shaped(text).advance; }
+
 int QPainterCanvas::TextWidth(const std::string& text) {
-  return static_cast<int>(std::lround(QFontMetricsF(LogicalFont()).horizontalAdvance(FromCp1252(text))));
+  return static_cast<int>(std::lround(Advance(FromCp1252(text))));
 }
 
 void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
-  const QFont& font = LogicalFont();
   const QString qtext = FromCp1252(text);
+  const ShapedText& shaped = Shaped(qtext);
   // The base line's direction in logical units, then on the device.
   const double angle = -font_.escapement * M_PI / 1800.0;
   const double dx = std::cos(angle) * mapping_.ScaleX();
   const double dy = std::sin(angle) * mapping_.ScaleY();
   const double scale = std::fabs(mapping_.ScaleX());
-  painter_.save();
-  painter_.setFont(font);
-  painter_.translate(ToDevice(x, y));
-  painter_.rotate(std::atan2(dy, dx) * 180.0 / M_PI);
-  painter_.scale(scale, scale);
-  const QFontMetricsF metrics(font);
-  QPointF at(0.0, metrics.ascent());
-  if (alignment_ == TextAlignment::BaselineCentre) at = QPointF(-metrics.horizontalAdvance(qtext) / 2.0, 0.0);
-  painter_.drawText(at, qtext);
-  painter_.restore();
+  // A text that cannot reach the device is not handed to the painter.
+  const QPointF anchor = ToDevice(x, y);
+  const double reach = (shaped.advance + Metrics().height()) * scale;
+  if (!visible_.isNull() && !visible_.adjusted(-reach, -reach, reach, reach).contains(anchor)) return;
+  QTransform place = base_;
+  place.translate(anchor.x(), anchor.y());
+  place.rotate(std::atan2(dy, dx) * 180.0 / M_PI);
+  place.scale(scale, scale);
+  painter_.setWorldTransform(place);
+  // Glyph positions are measured from the line's top left.
+  const QPointF at = alignment_ == TextAlignment::BaselineCentre ? QPointF(-shaped.advance / 2.0, -shaped.ascent)
+                                                                 : QPointF(0.0, 0.0);
+  if (glyphRuns_) {
+    for (const QGlyphRun& run : shaped.runs) painter_.drawGlyphRun(at, run);
+  } else {
+    if (painter_.font() != LogicalFont()) painter_.setFont(LogicalFont());
+    painter_.drawText(at + QPointF(0.0, shaped.ascent), qtext);
+  }
+  painter_.setWorldTransform(base_);
 }
 
 void QPainterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
-  painter_.drawLine(ToDevice(x1, y1), ToDevice(x2, y2));
+  const QPointF from = ToDevice(x1, y1), to = ToDevice(x2, y2);
+  if (!visible_.isNull() && !visible_.intersects(QRectF(from, to).normalized().adjusted(-1, -1, 1, 1))) return;
+  painter_.drawLine(from, to);
 }
 
 void QPainterCanvas::DrawArc(int left, int top, int right, int bottom, CanvasPoint start, CanvasPoint end) {

@@ -3,6 +3,11 @@
 // painter's own transformation is the device; the canvas keeps the
 // isotropic logical-to-device mapping itself.
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QList>
+#include <QTransform>
+#include <optional>
 #include <QHash>
 #include <QPainter>
 #include <QString>
@@ -44,14 +49,34 @@ class QPainterCanvas : public Canvas {
   QPointF ToDevice(double x, double y) const { return {mapping_.DeviceX(x), mapping_.DeviceY(y)}; }
   // The selected font at its size in logical units.
   const QFont& LogicalFont();
+  const QFontMetricsF& Metrics();
+  // Width of a text in logical units with the selected font; widths are
+  // remembered, as each text is measured before it is drawn, page after page.
+  double Advance(const QString& text);
   void ApplyPen();
 
   QPainter& painter_;
+  QTransform base_;  // the device
+  QRectF visible_;   // the device's surface; null when unknown
+  bool glyphRuns_ = true;  // texts drawn from their shaped glyphs
   IsotropicMapping mapping_;
   CanvasPen pen_;
   FontDescription font_;
-  QFont qfont_;
+  struct SizedFont {
+    QFont font;
+    QFontMetricsF metrics{QFont()};
+  };
+  QHash<QString, SizedFont> fonts_;    // by face, height and style
+  QString fontKey_;                    // of the selected font
   bool qfontValid_ = false;
+  struct ShapedText {
+    double advance = 0.0;
+    double ascent = 0.0;
+    QList<QGlyphRun> runs;
+  };
+  // A text shaped once with a font, measured and drawn from then on.
+  const ShapedText& Shaped(const QString& text);
+  QHash<QString, ShapedText> shapes_;  // by font and text
   QHash<QString, double> emPerCell_;  // by face, weight and slant
   TextAlignment alignment_ = TextAlignment::TopLeft;
 };
