@@ -1,5 +1,6 @@
 #include "fanchart/fan_script.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -211,8 +212,9 @@ bool WriteScriptAncestors(ScriptOutput& out, const FanScriptSettings& settings, 
 ScriptExport ExportFanScript(Session& session, const std::string& scriptPath) {
   const std::string caption = "Fichier de commandes AutoCAD";
   FanScriptSettings settings;
-  settings.generations = session.fan.generationCount;
-  settings.scale = session.fan.scale;
+  // Settings that never went through the dialog are brought to its limits.
+  settings.generations = std::clamp(session.fan.generationCount, 4, 12);
+  settings.scale = std::clamp(session.fan.scale, 0.3f, 2.0f);
   settings.probantLine = session.fan.probantLine;
   settings.note = session.fan.note;
   settings.today = session.clock.TodayLocal();

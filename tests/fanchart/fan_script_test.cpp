@@ -305,6 +305,16 @@ TEST(ScriptExportTest, WithoutAncestryListTheScriptStopsAfterTheCodes) {
   EXPECT_TRUE(script.ends_with("\r\n15\r\n"));
 }
 
+TEST(ScriptExportTest, SettingsOutsideTheDialogsLimitsAreBroughtBack) {
+  SessionFixture fixture;
+  fixture.session.fan.generationCount = 0;
+  fixture.session.fan.scale = 9.0f;
+  ExportFanScript(fixture.session, (fixture.folder / "Eventail.scr").string());
+  const std::string script = fixture.Report("Eventail.scr");
+  EXPECT_TRUE(script.starts_with("limits\r\n-15.04000,-2.00000\r\n"));  // 4 generations at 2.00
+  EXPECT_EQ(CodeCount(script), 14);
+}
+
 TEST(ScriptExportTest, AFileThatCannotBeCreatedIsReported) {
   SessionFixture fixture;
   EXPECT_EQ(ExportFanScript(fixture.session, (fixture.folder / "absent" / "Eventail.scr").string()),
