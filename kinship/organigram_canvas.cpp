@@ -12,6 +12,14 @@ void PutText(std::string& row, std::size_t at, const std::string& text) {
   for (std::size_t i = 0; i < text.size() && at + i < row.size(); ++i) row[at + i] = text[i];
 }
 
+// A row of `width` blanks starting with `kind` ("#" name line, "*" drawing line).
+std::string BlankRow(char kind, int width) {
+  std::string row(static_cast<std::size_t>(width), ' ');
+  row[0] = kind;
+  return row;
+}
+
+// The number right-aligned in 6 characters, blanks for nobody.
 std::string NumberField(int32_t person) {
   char field[16];
   if (person != 0) {
@@ -20,6 +28,13 @@ std::string NumberField(int32_t person) {
     std::snprintf(field, sizeof field, "%6s", " ");
   }
   return field;
+}
+
+// A name line's cell: "#" then the number field.
+std::string CellText(int32_t person) {
+  std::string cell(1, '#');
+  cell += NumberField(person);
+  return cell;
 }
 
 // Horizontal bytes from `from` to `to` included, bar positions left alone.
@@ -64,13 +79,13 @@ OrganigramCanvas::OrganigramCanvas(const OrganigramTree& tree, int columns, int3
 
 void OrganigramCanvas::DrawNames() {
   for (int level = tree_.Levels(); level >= 1; --level) {
-    LinkRow(level) = "*" + std::string(static_cast<std::size_t>(width_ - 1), ' ');
+    LinkRow(level) = BlankRow('*', width_);
     std::string& names = NameRow(level);
     names.assign(static_cast<std::size_t>(width_), ' ');
     // From the right, so that a number of more than six digits keeps its
     // last digit over the next cell's "#".
     for (int c = columns_ - 1; c >= 0; --c) {
-      PutText(names, static_cast<std::size_t>(kCellWidth * c), "#" + NumberField(tree_.PersonAt(level, c)));
+      PutText(names, static_cast<std::size_t>(kCellWidth * c), CellText(tree_.PersonAt(level, c)));
     }
   }
 }
@@ -119,7 +134,7 @@ void OrganigramCanvas::PutSpouseBesideAncestor() {
 // lines passing through its empty cells.
 std::string OrganigramCanvas::BaseRow(int level) {
   const std::string& names = NameRow(level);
-  std::string base = "*" + std::string(static_cast<std::size_t>(width_ - 1), ' ');
+  std::string base = BlankRow('*', width_);
   for (int c = 0; c < columns_; ++c) {
     const auto bar = static_cast<std::size_t>(BarPosition(c));
     if (names[bar] != ' ') base[bar] = box::kVertical;
