@@ -181,13 +181,12 @@ void FanChartRun::PrintPage(int row, int column) {
   printer_.NameNextJob(QStringLiteral("page%1").arg(page));
   QPrinter& printer = printer_.printer();
   QPainter painter;
-  if (!painter.begin(&printer)) {
+  if (!BeginPrintJob(painter, printer)) {
     session_.Message("Erreur"_ansi, "Impossible d'imprimer la page sur cette imprimante"_ansi,
                      MessageIcon::Stop);
     fan.drawingActive = false;
     return;
   }
-  painter.setRenderHint(QPainter::Antialiasing);
   QPainterCanvas canvas(painter);
   EventPumpPoll poll(fan);
   PrintFanPage(canvas, session_, row, column, printer.width(), printer.height(), &poll);

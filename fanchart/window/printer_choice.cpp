@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
@@ -58,6 +59,16 @@ void PrinterChoice::NameNextJob(const QString& suffix) {
     lastJobFile_ = chosen.dir().filePath(name);
   }
   printer_.setOutputFileName(lastJobFile_);
+}
+
+bool BeginPrintJob(QPainter& painter, QPrinter& printer) {
+  if (!painter.begin(&printer)) return false;
+  painter.setWorldTransform(QTransform());
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(Qt::NoBrush);
+  painter.setClipping(false);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  return true;
 }
 
 }  // namespace quenor

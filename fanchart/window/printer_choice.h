@@ -8,6 +8,7 @@
 
 #include "fanchart/printer_parameters.h"
 
+class QPainter;
 class QWidget;
 
 namespace quenor {
@@ -47,5 +48,11 @@ class PrinterChoice {
   QString lastJobFile_;  // the file the last job was named
   SetupDialog setupDialog_;
 };
+
+// Begins a print job on `printer` with the painter in its plain state. The
+// PDF engine keeps the transformation of the last job's last text when a
+// printer is used again, so every state is set afresh. False when the printer
+// cannot start the job.
+bool BeginPrintJob(QPainter& painter, QPrinter& printer);
 
 }  // namespace quenor

@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QPrinter>
 
+#include "fanchart/window/printer_choice.h"
 #include "kinship/organigram_print_layout.h"
 #include "kinship/window/qpainter_organigram_surface.h"
 
@@ -59,8 +60,7 @@ void PrintPage(QPainter& painter, const OrganigramPrintJob& job, const Organigra
 bool PrintOrganigram(QPrinter& printer, const OrganigramPrintJob& job) {
   if (!job.text || job.text->Empty()) return false;
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  painter.setPen(QPen(Qt::black, 0));
+  if (!BeginPrintJob(painter, printer)) return false;
   OrganigramPrintMetrics m = ComputeOrganigramPrintMetrics(
       *job.text, job.scale, job.dpiX, job.dpiY, printer.width(), printer.height());
   int across = job.text->SingleLine() ? 1 : job.pagesAcross;

@@ -106,7 +106,7 @@ void TOrgDescF::changeEvent(QEvent* event) {
 void TOrgDescF::FormActivate() {
   setWindowTitle(QString::fromStdString(Utf8FromCp1252(Title())));
   text_ = OrganigramText::Load(session_.SlotPath(kSlotOrganigram),
-                               session_.kinship.organigram.singleLine);
+                               session_.kinship.organigram.singleLineOrganigram);
   view_->SetText(&text_, Title());
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 
 #include "ancestry/ancestry_analysis.h"
 #include "fanchart/window/fan_chart_run.h"
@@ -224,6 +226,49 @@ TEST_F(FanWindowTest, EightTiledPagesEachConfirmedApart) {
   EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "Préparation de la page 8 de 8 en cours..."_ansi), 1);
   EXPECT_EQ(std::count(fixture.ui.statuses.begin(), fixture.ui.statuses.end(),
                        "Impression de la page 6 de 8 en cours..."_ansi), 1);
+}
+
+// The drawing operators of a PDF page written by Qt up to its first line.
+std::string OperatorsBeforeFirstLine(const QString& file) {
+  QFile pdf(file);
+  if (!pdf.open(QIODevice::ReadOnly)) return {};
+  QByteArray bytes = pdf.readAll();
+  for (qsizetype at = bytes.indexOf("stream\n"); at >= 0; at = bytes.indexOf("stream\n", at + 1)) {
+    qsizetype start = at + 7;
+    qsizetype end = bytes.indexOf("endstream", start);
+    QByteArray packed = QByteArray("\x01\x00\x00\x00", 4) + bytes.mid(start, end - start);
+    std::string content = qUncompress(packed).toStdString();
+    std::size_t line = content.find(" l\n");
+    if (line != std::string::npos) return content.substr(0, line);
+  }
+  return {};
+}
+
+TEST_F(FanWindowTest, EachPrintJobStartsFromThePlainMapping) {
+  // The last texts of a 12-generation page are turned; the next job's grid
+  // must not inherit their rotation.
+  ASSERT_TRUE(AnalyseProbant("royal92.ged", kElizabeth));
+  MainWindow main;
+  FanChartRun run(fixture.session, printer, main.window, *main.central);
+  Confirm(run, "12", "0.50");
+  int asked = 0;
+  run.askPrintPage = [&](TMssgBox& box) {
+    if (++asked <= 2) box.OuiBtnClick();
+    else run.progressWindow()->AnnulerBtnClick();
+  };
+  run.AscEventClick();
+  ASSERT_EQ(run.printedFiles().size(), 2u);
+  std::string operators = OperatorsBeforeFirstLine(run.printedFiles()[1]);
+  ASSERT_FALSE(operators.empty());
+  std::istringstream words(operators);
+  std::vector<std::string> stack;
+  for (std::string word; words >> word;) {
+    if (word == "cm" && stack.size() >= 6) {
+      EXPECT_DOUBLE_EQ(std::stod(stack[stack.size() - 5]), 0.0) << operators;
+      EXPECT_DOUBLE_EQ(std::stod(stack[stack.size() - 4]), 0.0) << operators;
+    }
+    stack.push_back(word);
+  }
 }
 
 TEST_F(FanWindowTest, AnnulerStopsTheRunAfterThePage) {
