@@ -83,8 +83,9 @@ std::vector<int32_t> Population::MakeFounders(int32_t count, int16_t year) {
   const auto surnameCount = static_cast<int32_t>(Surnames().size());
   for (int32_t i = 0; i < count; ++i) {
     const Sex sex = i % 2 == 0 ? Sex::Male : Sex::Female;
-    founders.push_back(NewPerson(sex, Year(year + random_.Between(-10, 10)), 0,
-                                 static_cast<uint16_t>(random_.Below(surnameCount))));
+    // One draw per statement: the order of the draws must not depend on the compiler.
+    const int16_t birthYear = Year(year + random_.Between(-10, 10));
+    founders.push_back(NewPerson(sex, birthYear, 0, static_cast<uint16_t>(random_.Below(surnameCount))));
   }
   return founders;
 }
@@ -110,43 +111,58 @@ std::vector<int32_t> Population::MarryGeneration(const std::vector<int32_t>& gen
   for (std::size_t i = women.size(); i > 1; --i) {
     std::swap(women[i - 1], women[static_cast<std::size_t>(random_.Below(static_cast<int32_t>(i)))]);
   }
-  const auto surnameCount = static_cast<int32_t>(Surnames().size());
-  // A spouse from outside the family, or 0 once the population is complete.
-  auto outsider = [&](Sex sex, int32_t spouse) {
-    if (PersonCount() >= target) return 0;
-    return NewPerson(sex, Year(persons_[spouse].birthYear + random_.Between(-4, 8)), 0,
-                     static_cast<uint16_t>(random_.Below(surnameCount)));
-  };
   std::vector<int32_t> children;
   std::size_t nextWoman = 0;
   for (int32_t man : men) {
     if (PersonCount() >= target) break;
     if (random_.PerMille(kStaysSingle)) continue;
     int32_t wife = random_.PerMille(kMarriesCousin) ? FindUnmarriedFemaleCousin(man) : 0;
-    for (std::size_t i = nextWoman; wife == 0 && i < women.size() && i < nextWoman + 8; ++i) {
-      if (IsMarried(women[i]) || AreSiblings(persons_, families_, man, women[i])) continue;
-      std::swap(women[i], women[nextWoman]);
-      wife = women[nextWoman++];
-    }
-    while (nextWoman < women.size() && IsMarried(women[nextWoman])) ++nextWoman;
-    if (wife == 0) wife = outsider(Sex::Female, man);
+    if (wife == 0) wife = TakeWife(man, women, nextWoman);
+    if (wife == 0) wife = NewOutsider(Sex::Female, man, target);
     if (wife == 0) break;
     AddChildren(NewFamily(man, wife), ChildCountDrawn(), target, children);
-    if (random_.PerMille(kWidowerRemarries) && CanMarryAgain(man)) {
-      if (const int32_t second = outsider(Sex::Female, man)) {
-        AddChildren(NewFamily(man, second), random_.Below(4), target, children);
-      }
-    } else if (random_.PerMille(kWidowRemarries) && CanMarryAgain(wife)) {
-      if (const int32_t second = outsider(Sex::Male, wife)) {
-        AddChildren(NewFamily(second, wife), random_.Below(4), target, children);
-      }
-    }
+    MarryAgainSometimes(man, wife, target, children);
   }
   for (std::size_t i = nextWoman; i < women.size() && PersonCount() < target; ++i) {
     if (IsMarried(women[i]) || !random_.PerMille(kLeftWomanMarriesOutsider)) continue;
-    AddChildren(NewFamily(outsider(Sex::Male, women[i]), women[i]), ChildCountDrawn(), target, children);
+    AddChildren(NewFamily(NewOutsider(Sex::Male, women[i], target), women[i]), ChildCountDrawn(), target, children);
   }
   return children;
+}
+
+// The first of the next few women of the shuffled list who is neither married
+// nor a sister of `man`, or 0. Married women at the head of the list are
+// passed over for good.
+int32_t Population::TakeWife(int32_t man, std::vector<int32_t>& women, std::size_t& nextWoman) {
+  int32_t wife = 0;
+  for (std::size_t i = nextWoman; wife == 0 && i < women.size() && i < nextWoman + 8; ++i) {
+    if (IsMarried(women[i]) || AreSiblings(persons_, families_, man, women[i])) continue;
+    std::swap(women[i], women[nextWoman]);
+    wife = women[nextWoman++];
+  }
+  while (nextWoman < women.size() && IsMarried(women[nextWoman])) ++nextWoman;
+  return wife;
+}
+
+// A widower who takes a second wife, or a widow a second husband, both from
+// outside the family.
+void Population::MarryAgainSometimes(int32_t man, int32_t wife, int32_t target, std::vector<int32_t>& children) {
+  if (random_.PerMille(kWidowerRemarries) && CanMarryAgain(man)) {
+    if (const int32_t second = NewOutsider(Sex::Female, man, target)) {
+      AddChildren(NewFamily(man, second), random_.Below(4), target, children);
+    }
+  } else if (random_.PerMille(kWidowRemarries) && CanMarryAgain(wife)) {
+    if (const int32_t second = NewOutsider(Sex::Male, wife, target)) {
+      AddChildren(NewFamily(second, wife), random_.Below(4), target, children);
+    }
+  }
+}
+
+// A spouse without known parents, or 0 once the population is complete.
+int32_t Population::NewOutsider(Sex sex, int32_t spouse, int32_t target) {
+  if (PersonCount() >= target) return 0;
+  const int16_t year = Year(persons_[spouse].birthYear + random_.Between(-4, 8));
+  return NewPerson(sex, year, 0, static_cast<uint16_t>(random_.Below(static_cast<int32_t>(Surnames().size()))));
 }
 
 // A daughter of an uncle or aunt of `man` who is not married yet, or 0.

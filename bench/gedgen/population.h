@@ -52,6 +52,9 @@ class Population {
   std::vector<int32_t> MakeFounders(int32_t count, int16_t year);
   std::vector<int32_t> MarryGeneration(const std::vector<int32_t>& generation, int32_t target);
   int32_t FindUnmarriedFemaleCousin(int32_t man) const;
+  int32_t TakeWife(int32_t man, std::vector<int32_t>& women, std::size_t& nextWoman);
+  void MarryAgainSometimes(int32_t man, int32_t wife, int32_t target, std::vector<int32_t>& children);
+  int32_t NewOutsider(Sex sex, int32_t spouse, int32_t target);
 
   int32_t NewPerson(Sex sex, int16_t birthYear, int32_t parentFamily, uint16_t surname);
   int32_t NewFamily(int32_t husband, int32_t wife);
