@@ -107,11 +107,14 @@ void Organigram(ChartsMainWindow& window, int ancestor, int descendant) {
   organigram.resize(900, 700);
   organigram.move(150, 80);
   Shoot("org-shown");
+  organigram.resize(360, 300);
   organigram.view().verticalScrollBar()->setValue(organigram.view().verticalScrollBar()->maximum() / 2);
   organigram.view().horizontalScrollBar()->setValue(organigram.view().horizontalScrollBar()->maximum() / 2);
   Shoot("org-scrolled");
   organigram.runPrintDialog = [](TOrgDataF& dialog) {
     QTimer::singleShot(400, &dialog, [&dialog] {
+      dialog.EchelleEditOF->setText("2.00");
+      dialog.EchelleEditOFExit();
       Shoot("org-print-dialog");
       QTest::mouseClick(dialog.OKBtnOF, Qt::LeftButton);
     });
