@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <random>
 
 #include "gedcom/record_fields.h"
 #include "gedcom/renumbering.h"
@@ -84,6 +85,38 @@ TEST(RenumberText, LongLinesAreRewrittenWhole) {
 
 TEST(RenumberText, CarriageReturnLineEndsAreKept) {
   EXPECT_EQ(Renumber("0 HEAD\r0 @I11000000@ INDI\r1 NAME A /B/\r0 TRLR\r"), "0 HEAD\r0 @I1@ INDI\r1 NAME A /B/\r0 TRLR\r");
+}
+
+// The lines of a text, each with the line end bytes that follow it.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    while (end < text.size() && (text[end] == '\r' || text[end] == '\n')) ++end;
+    lines.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return lines;
+}
+
+TEST(RenumberText, AnyBytesKeepTheirLinesAndLineEnds) {
+  std::mt19937 random(5);
+  const char alphabet[] = "0123456789@@@IFUSX \r\n\n";
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    const std::size_t length = random() % 400;
+    for (std::size_t i = 0; i < length; ++i) {
+      text.push_back(random() % 5 == 0 ? static_cast<char>(random()) : alphabet[random() % (sizeof alphabet - 1)]);
+    }
+    const std::vector<std::string> before = Lines(text);
+    const std::vector<std::string> after = Lines(Renumber(text));
+    ASSERT_EQ(after.size(), before.size()) << round;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      if (before[i].find('@') == std::string::npos) EXPECT_EQ(after[i], before[i]) << round;
+    }
+  }
 }
 
 // --- the whole road ----------------------------------------------------------
