@@ -62,8 +62,10 @@ void TEvDataF::Build() {
   layout->addWidget(ApercuLblEF);
   auto* buttons = new QHBoxLayout;
   OKBtnEF = new QPushButton(QStringLiteral("OK"), this);
-  OKBtnEF->setDefault(true);
   AnnulerBtnEF = new QPushButton(QStringLiteral("Annuler"), this);
+  // Enter in a field brings it back into range; it does not close the dialog.
+  OKBtnEF->setAutoDefault(false);
+  AnnulerBtnEF->setAutoDefault(false);
   buttons->addStretch();
   buttons->addWidget(OKBtnEF);
   buttons->addWidget(AnnulerBtnEF);

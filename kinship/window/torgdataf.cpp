@@ -61,8 +61,10 @@ void TOrgDataF::Build() {
   layout->addWidget(ApercuLblOF);
   auto* buttons = new QHBoxLayout;
   OKBtnOF = new QPushButton(QStringLiteral("OK"), this);
-  OKBtnOF->setDefault(true);
   AnnulerBtnOF = new QPushButton(QStringLiteral("Annuler"), this);
+  // Enter in the scale field brings it back into range; it does not close the dialog.
+  OKBtnOF->setAutoDefault(false);
+  AnnulerBtnOF->setAutoDefault(false);
   buttons->addStretch();
   buttons->addWidget(OKBtnOF);
   buttons->addWidget(AnnulerBtnOF);

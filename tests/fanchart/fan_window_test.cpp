@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -73,6 +74,18 @@ TEST_F(FanWindowTest, ScaleFieldComesBackToItsLimits) {
     dialog.EchelleEditEFExit();
     EXPECT_EQ(dialog.EchelleEditEF->text().toStdString(), shown) << typed;
   }
+}
+
+TEST_F(FanWindowTest, EnterInAFieldClampsItAndKeepsTheDialogOpen) {
+  TEvDataF dialog(fixture.session, printer);
+  dialog.show();
+  dialog.EchelleEditEF->setFocus();
+  dialog.EchelleEditEF->setText("7");
+  QTest::keyClick(dialog.EchelleEditEF, Qt::Key_Return);
+  EXPECT_EQ(dialog.EchelleEditEF->text(), "2.00");
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(fixture.session.selectionMode, 0);
+  EXPECT_EQ(dialog.PagesInfoLblEF->text(), "7 de largeur x 3 de hauteur");
 }
 
 TEST_F(FanWindowTest, GenerationsAndFirstNumberComeBackToTheirLimits) {
