@@ -164,9 +164,21 @@ int32_t PointerAfter(const char* record, const char* tag) {
   return ReadRecordNumber(at + 1);
 }
 
-void ReplaceFirst(std::string& text, std::string_view what, const std::string& by) {
+// True when `what` was found (and replaced).
+bool ReplaceFirst(std::string& text, std::string_view what, const std::string& by) {
   const std::size_t at = text.find(what);
-  if (at != std::string::npos) text.replace(at, what.size(), by);
+  if (at == std::string::npos) return false;
+  text.replace(at, what.size(), by);
+  return true;
+}
+
+// One bit for each letter "a" to "z" found in the text.
+constexpr uint32_t LettersOf(std::string_view text) {
+  uint32_t letters = 0;
+  for (char c : text) {
+    if (c >= 'a' && c <= 'z') letters |= 1u << (c - 'a');
+  }
+  return letters;
 }
 
 }  // namespace
@@ -222,9 +234,20 @@ std::string TranslateDate(std::string_view date) {
     for (std::size_t i = 0; i < converted.size(); ++i) converted[i] = Cp1252FromUtf8(kRules[i].second);
     return converted;
   }();
+  // The letters each rule needs: a rule whose letters are not all in the
+  // text cannot match and is not searched for.
+  static constexpr auto kNeeded = [] {
+    std::array<uint32_t, std::size(kRules)> needed{};
+    for (std::size_t i = 0; i < needed.size(); ++i) needed[i] = LettersOf(kRules[i].first);
+    return needed;
+  }();
   std::string text(date);
   LowerCp1252InPlace(text);
-  for (std::size_t i = 0; i < kReplacements.size(); ++i) ReplaceFirst(text, kRules[i].first, kReplacements[i]);
+  uint32_t present = LettersOf(text);
+  for (std::size_t i = 0; i < kReplacements.size(); ++i) {
+    if ((present & kNeeded[i]) != kNeeded[i]) continue;
+    if (ReplaceFirst(text, kRules[i].first, kReplacements[i])) present = LettersOf(text);
+  }
   return text;
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <cstring>
 #include <random>
 
 #include "gedcom/character_set.h"
@@ -297,6 +298,33 @@ TEST(LoadByteLoops, AsciiRunsAroundUtf8LettersAtEveryOffset) {
   std::string composed = std::string(17, 'a') + "e\xCC\x81";
   composed.resize(ConvertUtf8ToCp1252(composed.data(), composed.size()));
   EXPECT_EQ(composed, std::string(17, 'a') + "\xE9");
+}
+
+// Every rule applied in turn to its first occurrence, none skipped.
+std::string TranslatedRuleByRule(std::string text) {
+  static const std::pair<const char*, const char*> kRules[] = {
+      {" jan ", " jan "}, {" feb ", " fév "}, {" mar ", " mar "}, {" apr ", " avr "}, {" may ", " mai "},
+      {" jun ", " jun "}, {" jul ", " jul "}, {" aug ", " aoû "}, {" sep ", " sep "}, {" oct ", " oct "},
+      {" nov ", " nov "}, {" dec ", " déc "}, {"abt ", "vers "}, {"bef ", "avant "}, {"aft ", "après "},
+      {"bet ", "entre "}, {" and ", " et "}};
+  LowerCp1252InPlace(text);
+  for (const auto& [found, by] : kRules) {
+    const std::size_t at = text.find(found);
+    if (at != std::string::npos) text.replace(at, std::strlen(found), Cp1252FromUtf8(by));
+  }
+  return text;
+}
+
+TEST(LoadByteLoops, DatesTranslatedAsByEveryRuleInTurn) {
+  const char* words[] = {"ABT", "BEF", "AFT", "BET", "AND", "FEB", "DEC", "MAY", "AUG", "12", "1850", "EST", "FROM", "TO", "É"};
+  std::mt19937 random(3);
+  for (int round = 0; round < 3000; ++round) {
+    std::string date;
+    for (int w = 0, count = 1 + static_cast<int>(random() % 5); w < count; ++w) {
+      date += (w > 0 ? " " : "") + Cp1252FromUtf8(words[random() % std::size(words)]);
+    }
+    ASSERT_EQ(TranslateDate(date), TranslatedRuleByRule(date)) << date;
+  }
 }
 
 }  // namespace
