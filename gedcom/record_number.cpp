@@ -1,6 +1,5 @@
 #include "gedcom/record_number.h"
 
-#include <cstring>
 #include <limits>
 
 namespace quenor {
@@ -19,8 +18,8 @@ int32_t ReadRecordNumber(const char* text) {
 }
 
 int32_t RecordNumberOf(const char* recordText) {
-  const std::size_t length = std::strlen(recordText);
-  if (length < 3) return 0;
+  // A record text shorter than "0 @" has no number.
+  if (recordText[0] == '\0' || recordText[1] == '\0' || recordText[2] == '\0') return 0;
   return ReadRecordNumber(recordText + 3);
 }
 
