@@ -39,9 +39,9 @@ const QPoint kProgressPlace(5, 60);
 // waiting are handled, which runs the button's handler.
 class EventPumpPoll : public CancelPoll {
  public:
-  explicit EventPumpPoll(const FanLayout& layout) : layout_(layout) { timer_.start(); }
+  explicit EventPumpPoll(const FanLayout& layout) : layout_(layout) {}
   bool CancelClicked() override {
-    if (timer_.elapsed() >= kPumpIntervalMs) {
+    if (!timer_.isValid() || timer_.elapsed() >= kPumpIntervalMs) {
       QCoreApplication::processEvents();
       timer_.restart();
     }

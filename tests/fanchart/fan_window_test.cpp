@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -298,6 +299,36 @@ TEST_F(FanWindowTest, AnnulerStopsTheRunAfterThePage) {
   EXPECT_EQ(asked, 1);
   EXPECT_TRUE(run.printedFiles().empty());
   EXPECT_FALSE(fixture.session.fan.drawingActive);
+}
+
+TEST_F(FanWindowTest, AnnulerIsHonouredWhileAPageIsDrawn) {
+  // The click arrives while the persons are being drawn: the events are
+  // pumped between lines, only the run's own windows receive input.
+  ASSERT_TRUE(AnalyseProbant("royal92.ged", kElizabeth));
+  MainWindow main;
+  auto* menuLike = new QPushButton("Autre commande", main.central);
+  int otherClicks = 0;
+  QObject::connect(menuLike, &QPushButton::clicked, [&] { ++otherClicks; });
+  FanChartRun run(fixture.session, printer, main.window, *main.central);
+  run.runParametersDialog = [&](TEvDataF& dialog) {
+    dialog.show();
+    dialog.GenEditEF->setText("12");
+    dialog.OKBtnEFClick();
+    QTimer::singleShot(0, [&] {
+      QTest::mouseClick(menuLike, Qt::LeftButton);
+      QTest::mouseClick(run.progressWindow()->AnnulerBtn, Qt::LeftButton);
+    });
+  };
+  int asked = 0;
+  run.askPrintPage = [&](TMssgBox&) { ++asked; };
+  int previews = 0;
+  run.pagePreviewed = [&](int, const QImage&) { ++previews; };
+  run.AscEventClick();
+  EXPECT_EQ(otherClicks, 0);
+  EXPECT_FALSE(fixture.session.fan.drawingActive);
+  EXPECT_EQ(previews, 1);  // the page as far as it was drawn
+  EXPECT_EQ(asked, 0);
+  EXPECT_TRUE(run.printedFiles().empty());
 }
 
 TEST_F(FanWindowTest, AnnulerInTheDialogDrawsNothing) {
