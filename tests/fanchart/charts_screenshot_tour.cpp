@@ -82,13 +82,22 @@ void FanChart(ChartsMainWindow& window, const char* generations, const char* sca
     dialog.exec();
   };
   int page = 0;
-  run.askPrintPage = [&page, name](TMssgBox& box) {
+  QElapsedTimer clock;
+  clock.start();
+  // The time from the answer to the previous page to the next preview drawn:
+  // the previous page's printing and this page's preview.
+  run.pagePreviewed = [&clock](int shown, const QImage&) {
+    std::printf("  page %d previewed %lld ms after the last answer\n", shown,
+                static_cast<long long>(clock.elapsed()));
+  };
+  run.askPrintPage = [&page, &clock, name](TMssgBox& box) {
     ++page;
     QTimer::singleShot(300, &box, [&page, name, &box] {
       Shoot(QStringLiteral("%1-page%2").arg(name).arg(page));
       QTest::mouseClick(box.OuiBtn, Qt::LeftButton);
     });
     box.exec();
+    clock.restart();
   };
   window.Action(MenuItem::AscEventail)->trigger();
   Shoot(name + "-after");
