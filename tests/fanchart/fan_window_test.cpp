@@ -203,9 +203,12 @@ TEST_F(FanWindowTest, OnePagePreviewedAndPrintedToPdf) {
   MainWindow main;
   FanChartRun run(fixture.session, printer, main.window, *main.central);
   Confirm(run, "6", "0.30");
+  fixture.session.anglesInverted = true;  // "Angles inversés": on paper only
   std::vector<int> previewed;
   bool inked = false;
   run.pagePreviewed = [&](int page, const QImage& image) {
+    EXPECT_FALSE(fixture.session.fan.anglesInverted);
+    EXPECT_EQ(fixture.session.fan.paintMode, PaintMode::Preview);
     previewed.push_back(page);
     for (int y = 0; y < image.height() && !inked; y += 3)
       for (int x = 0; x < image.width() && !inked; x += 3) inked = image.pixel(x, y) != qRgb(255, 255, 255);
