@@ -107,9 +107,9 @@ std::string ComposeSurnameFirst(const std::string& given, const std::string& sur
 
 // The text after `tag` on the line, at most `limit` characters.
 std::string RestOfLine(const char* after, std::size_t limit) {
-  std::string text;
-  for (const char* p = after; *p != '\0' && *p != '\n' && text.size() < limit; ++p) text.push_back(*p);
-  return text;
+  std::size_t length = 0;
+  while (length < limit && after[length] != '\0' && after[length] != '\n') ++length;
+  return std::string(after, length);
 }
 
 // The bounds of the line that starts at `line`.
@@ -144,6 +144,8 @@ void TrimPlaceTail(std::string& place) {
 }
 
 void CleanCommas(std::string& text) {
+  // Nothing to clean without two commas in a row or a final comma.
+  if (text.find(",,") == std::string::npos && (text.empty() || text.back() != ',')) return;
   std::string cleaned;
   cleaned.reserve(text.size());
   for (char c : text) {
