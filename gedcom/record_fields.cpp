@@ -1,5 +1,6 @@
 #include "gedcom/record_fields.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -35,6 +36,15 @@ const char* NameValueEnd(const char* value) {
 // Copies one name part from [from, end) up to `stop` (or the end), with the
 // 80-character and 40-character-then-blank limits.
 std::string CopyNamePart(const char* from, const char* end, char stop, bool backslashIsSlash) {
+  const void* stopAt = std::memchr(from, stop, static_cast<std::size_t>(end - from));
+  const char* runEnd = stopAt != nullptr ? static_cast<const char*>(stopAt) : end;
+  const auto run = static_cast<std::size_t>(runEnd - from);
+  // A short part on one line is copied whole: no limit can stop it early.
+  if (run <= kPartLimit + 1 && std::memchr(from, '\n', run) == nullptr) {
+    std::string part(from, run);
+    if (backslashIsSlash) std::replace(part.begin(), part.end(), '\\', '/');
+    return part;
+  }
   std::string part;
   for (const char* p = from; p < end && *p != stop; ++p) {
     if (part.size() >= kPartBuffer) break;
