@@ -1,6 +1,7 @@
 // quenor: the desktop program. `quenor FICHIER.ged` opens the file at start.
 #include <QApplication>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/charts_main_window.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("quenor"));
 
   quenor::ChartsMainWindow window;
+  // The size it keeps where no window manager maximizes it.
+  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   window.showMaximized();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) {

@@ -88,7 +88,9 @@ int main(int argc, char* argv[]) {
   TMFSettings settings;
   settings.workingDirectory = outputFolder;
   TMF window(settings);
+  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   window.showMaximized();
+  window.activateWindow();
   Settle(800);
   Shoot("01-start-documentation");
   if (window.documentationWindow()) window.documentationWindow()->close();
