@@ -34,10 +34,24 @@ double ProcessorSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
+// The high-water mark of the resident memory so far, in kB (Linux).
+long MemoryHighWaterKilobytes() {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (status == nullptr) return 0;
+  char line[256];
+  long kilobytes = 0;
+  while (std::fgets(line, sizeof line, status) != nullptr) {
+    if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
+  }
+  std::fclose(status);
+  return kilobytes;
+}
+
 struct Instant {
   Clock::time_point wall;
   double processor = 0;
-  static Instant Now() { return {Clock::now(), ProcessorSeconds()}; }
+  long memoryHighWater = 0;  // kB
+  static Instant Now() { return {Clock::now(), ProcessorSeconds(), MemoryHighWaterKilobytes()}; }
 };
 
 // Wall and processor seconds between two instants.
@@ -170,6 +184,8 @@ int main(int argc, char** argv) {
     std::printf("passe %d : %.3f s, processeur %.3f s (lecture et conversion %.3f, index %.3f, liste %.3f)\n",
                 run + 1, t.total.wall, t.total.processor, t.reading.processor, t.indexing.processor,
                 t.listing.processor);
+    std::printf("  mémoire maximale après la lecture %.1f Mo, après l'index %.1f Mo, à la fin %.1f Mo\n",
+                indexStart.memoryHighWater / 1024.0, listStart.memoryHighWater / 1024.0, end.memoryHighWater / 1024.0);
   }
   if (status == 0) {
     std::printf("%s\n  %lld octets, %lld lignes, %d individus, %d familles\n", path.c_str(),
