@@ -1,13 +1,15 @@
 #include "shell/tavisf.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -65,17 +67,21 @@ TAvisF::TAvisF(QWidget* parent)
   setObjectName(QStringLiteral("AvisF"));
   setWindowTitle(QStringLiteral("Sélection d'un probant"));
   setModal(false);
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
   BuildControls();
 }
 
 void TAvisF::BuildControls() {
-  AFMemo = new QPlainTextEdit(this);
+  AFMemo = new QTextEdit(this);
   AFMemo->setReadOnly(true);
   AFMemo->setFixedSize(kMemoWidth, kMemoHeight);
   AFMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   AFMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   AFMemo->setFocusPolicy(Qt::NoFocus);
-  AFMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #00FFFF; }"));
+  AFMemo->setStyleSheet(QStringLiteral("QTextEdit { background: #00FFFF; }"));
+  AFMemo->setLineWrapMode(QTextEdit::NoWrap);
 
   NoEdit = new QLineEdit(this);
   NoEdit->setObjectName(QStringLiteral("NoEdit"));
@@ -89,6 +95,9 @@ void TAvisF::BuildControls() {
   InfoDecesLbl = ValueLabel(this);
   InfoParentsLbl = ValueLabel(this);
   InfoConjointLbl = ValueLabel(this);
+  // Two names may not fit one line.
+  InfoParentsLbl->setWordWrap(true);
+  InfoConjointLbl->setWordWrap(true);
   InfoEnfantsLB = new QListWidget(this);
   InfoEnfantsLB->setFrameShape(QFrame::NoFrame);
   InfoEnfantsLB->setFocusPolicy(Qt::NoFocus);
@@ -145,6 +154,7 @@ void TAvisF::Begin(int selectionMode) {
   QTextBlockFormat centred;
   centred.setAlignment(Qt::AlignHCenter);
   cursor.mergeBlockFormat(centred);
+  AFMemo->setTextCursor(QTextCursor(AFMemo->document()));
   if (selectionMode == 4) {
     ClearDetails();
   } else {
@@ -154,8 +164,23 @@ void TAvisF::Begin(int selectionMode) {
   EnableOk(false);
 }
 
+// The memo keeps its width of 350 pixels unless the font of the system
+// needs more for the longest instruction line.
+int TAvisF::MemoWidth() const {
+  const QFontMetrics metrics(AFMemo->font());
+  int widest = 0;
+  for (int mode : {1, 3, 4}) {
+    for (const QString& line : QString::fromUtf8(InstructionsOf(mode)).split(QLatin1Char('\n'))) {
+      widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+  }
+  return std::max(kMemoWidth, widest + 16);
+}
+
 void TAvisF::PlaceBeside(const QWidget& mainWindow) {
-  const int width = kMemoWidth + 25;
+  const int memoWidth = MemoWidth();
+  AFMemo->setFixedSize(memoWidth, std::max(kMemoHeight, 5 * QFontMetrics(AFMemo->font()).lineSpacing() + 10));
+  const int width = memoWidth + 25;
   const int height = static_cast<int>(width * 0.88);
   resize(width, height);
   const QPoint topLeft = mainWindow.mapToGlobal(QPoint(mainWindow.width() - width - 20, 40));
@@ -174,11 +199,14 @@ void TAvisF::ShowPersonSummary(const PersonSummary& summary) {
   ClearDetails();
   if (summary.number.empty()) return;
   NoEdit->setText(QString::fromStdString(summary.number));
-  InfoNomLbl->setText(FromCp1252(summary.name));
-  InfoNaissanceLbl->setText(FromCp1252(summary.birth));
-  InfoDecesLbl->setText(FromCp1252(summary.death));
-  InfoParentsLbl->setText(FromCp1252(summary.parents));
-  InfoConjointLbl->setText(FromCp1252(summary.spouses));
+  const std::pair<QLabel*, const std::string*> values[] = {
+      {InfoNomLbl, &summary.name},         {InfoNaissanceLbl, &summary.birth}, {InfoDecesLbl, &summary.death},
+      {InfoParentsLbl, &summary.parents}, {InfoConjointLbl, &summary.spouses},
+  };
+  for (const auto& [label, text] : values) {
+    label->setText(FromCp1252(*text));
+    label->setToolTip(label->text().trimmed());  // the whole text when the label is too narrow
+  }
   for (const std::string& child : summary.children) InfoEnfantsLB->addItem(FromCp1252(child));
 }
 

@@ -9,7 +9,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace quenor {
@@ -35,7 +35,7 @@ class TAvisF : public QDialog {
   QString TypedNumber() const;
 
   // The controls, named as the program names them (tests reach them too).
-  QPlainTextEdit* AFMemo;
+  QTextEdit* AFMemo;
   QLineEdit* NoEdit;
   QPushButton* ChercherBtn;
   QLabel* InfoNomLbl;
@@ -59,6 +59,7 @@ class TAvisF : public QDialog {
 
  private:
   void BuildControls();
+  int MemoWidth() const;
   void ClearDetails();
 };
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -44,8 +44,11 @@ TEST_F(PersonChoiceWindowTest, TheProbantMenuOpensTheDialogBesideTheList) {
   EXPECT_TRUE(dialog().Instructions().startsWith(
       QString::fromUtf8("Cliquez sur la personne dont vous désirez analyser l'ascendance,")));
   EXPECT_FALSE(dialog().OKBtn->isEnabled());
-  EXPECT_EQ(dialog().width(), 375);
-  EXPECT_EQ(dialog().height(), 330);
+  // The memo is 350 pixels wide at least; the dialog is 25 wider and 0.88 times as high.
+  EXPECT_GE(dialog().AFMemo->width(), 350);
+  EXPECT_EQ(dialog().width(), dialog().AFMemo->width() + 25);
+  EXPECT_EQ(dialog().height(), static_cast<int>(dialog().width() * 0.88));
+  EXPECT_EQ(dialog().pos(), window().mapToGlobal(QPoint(window().width() - dialog().width() - 20, 40)));
   EXPECT_EQ(window().StatusText(),
             QString::fromUtf8("Sélectionnez le nom de la personne dont vous désirez analyser l'ascendance"));
 }

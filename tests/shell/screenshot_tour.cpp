@@ -1,12 +1,13 @@
 // A walk through the desktop program as a user makes it, taking a picture of
 // the screen at each step: run under a real X server (xvfb-run) with a folder
 // for the pictures. Not a test: its pictures are looked at.
-//   shell_screenshot_tour OUTPUT_FOLDER GEDCOM_FILE
+//   shell_screenshot_tour OUTPUT_FOLDER GEDCOM_FILE [GUIDE_FILE]
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,6 +85,8 @@ int main(int argc, char* argv[]) {
   outputFolder = QString::fromLocal8Bit(argv[1]);
   const QString gedcom = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(outputFolder);
+  // The guide as an installed program finds it beside itself.
+  if (argc > 3) QFile::copy(QString::fromLocal8Bit(argv[3]), QDir(outputFolder).filePath(QStringLiteral("qrmd.rtf")));
 
   TMFSettings settings;
   settings.workingDirectory = outputFolder;
