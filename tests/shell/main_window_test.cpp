@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 #include "session/menu_state.h"
@@ -103,6 +104,18 @@ TEST(MainWindow, ConsultingTheShownReportAgainChangesNothing) {
   EXPECT_TRUE(window.viewer().Text().starts_with("0 HEAD"));
   EXPECT_EQ(window.heading().height(), 5);
   EXPECT_EQ(window.viewer().FirstVisibleLine(), 0);
+}
+
+TEST(MainWindow, TheHeadingFollowsTheViewerAcross) {
+  MainWindowFixture fixture;
+  fixture.window().resize(500, 600);
+  fixture.Load("royal92.ged");
+  ReportViewer& viewer = fixture.window().viewer();
+  viewer.SetCharacterHeight(20);  // wider than the window: the lines scroll across
+  ASSERT_GT(viewer.horizontalScrollBar()->maximum(), 5 * viewer.CharacterWidth());
+  const QPoint before = fixture.window().heading().PointOf(10);
+  viewer.horizontalScrollBar()->setValue(5 * viewer.CharacterWidth());
+  EXPECT_EQ(fixture.window().heading().PointOf(10).x(), before.x() - 5 * viewer.CharacterWidth());
 }
 
 TEST(MainWindow, ConsultItemsFollowTheReportsWritten) {
