@@ -98,7 +98,19 @@ int main(int argc, char* argv[]) {
   Shoot("01-start-documentation");
   if (window.documentationWindow()) window.documentationWindow()->close();
 
+  QElapsedTimer timer;
+  timer.start();
   window.OpenGedcomFile(gedcom);
+  std::printf("load and list shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
+  // Showing the list again once written: the GEDCOM text, then the list.
+  timer.restart();
+  window.Action(MenuItem::SubGEDFormatGED)->trigger();
+  window.repaint();
+  std::printf("GEDCOM text shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
+  timer.restart();
+  window.Action(MenuItem::SubGEDListe)->trigger();
+  window.repaint();
+  std::printf("alphabetical list shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
   Shoot("02-alphabetical-list");
   ShootMenu(window, "&Fichier", "03-menu-fichier");
 
