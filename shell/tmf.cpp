@@ -357,7 +357,7 @@ void TMF::ConnectDialog() {
 }
 
 void TMF::AscProbantClick() {
-  // The fan chart parameters dialog's note is emptied here once that dialog exists.
+  // The fan chart parameters dialog empties its probant line itself when the probant changes.
   BeginProbantChoice(*session_);
   VisionRTF->setFocus(Qt::OtherFocusReason);
 }
