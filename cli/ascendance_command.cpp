@@ -9,22 +9,7 @@
 #include "session/session.h"
 
 namespace quenor {
-namespace {
-
 using namespace literals;
-
-constexpr std::size_t kChosenLineLength = 49;
-
-// What a click on the person's line of the alphabetical list selects.
-std::string ListLineOf(const GedcomIndex& index, int32_t number) {
-  char start[16];
-  std::snprintf(start, sizeof start, "%7ld  ", static_cast<long>(number));
-  std::string line = start + PersonName(index, 1, number);
-  if (line.size() > kChosenLineLength) line.resize(kChosenLineLength);
-  return line;
-}
-
-}  // namespace
 
 int RunAscendanceCommand(const Arguments& args) {
   if (args.size() != 2) return UsageError("la commande ascendance attend FICHIER.ged et NUMÉRO");

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "gedcom/gedcom_loader.h"
+#include "gedcom/record_fields.h"
 #include "session/session.h"
 
 namespace quenor {
@@ -19,6 +20,15 @@ bool ParsePersonNumber(const std::string& text, int32_t& number) {
   }
   number = static_cast<int32_t>(std::atol(text.c_str()));
   return number > 0;
+}
+
+std::string ListLineOf(const GedcomIndex& index, int32_t number) {
+  constexpr std::size_t kChosenLineLength = 49;
+  char start[16];
+  std::snprintf(start, sizeof start, "%7ld  ", static_cast<long>(number));
+  std::string line = start + PersonName(index, 1, number);
+  if (line.size() > kChosenLineLength) line.resize(kChosenLineLength);
+  return line;
 }
 
 int LoadForCommand(Session& session, const std::string& path) {

@@ -1,11 +1,13 @@
 #pragma once
 // The commands of quenor-cli. Each takes the arguments that follow its name
 // and returns the exit status: 0 done, 1 refused, 2 usage error.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace quenor {
 
+class GedcomIndex;
 class Session;
 
 constexpr int kExitDone = 0;
@@ -25,6 +27,10 @@ int LoadForCommand(Session& session, const std::string& path);
 
 // Reads a strictly positive individual number; false when the text is not one.
 bool ParsePersonNumber(const std::string& text, int32_t& number);
+
+// What a click on the person's line of the alphabetical list selects: the
+// number right-aligned in 7, two blanks and the name, cut to 49 characters.
+std::string ListLineOf(const GedcomIndex& index, int32_t number);
 
 // Prints a usage error on standard error.
 int UsageError(const std::string& message);

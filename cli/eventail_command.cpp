@@ -21,7 +21,6 @@ namespace {
 
 using namespace literals;
 
-constexpr std::size_t kChosenLineLength = 49;
 constexpr std::size_t kMaxNoteLines = 4;
 
 struct EventailOptions {
@@ -71,15 +70,6 @@ std::string ParseOptions(const Arguments& args, EventailOptions& options) {
   if (options.scriptPath.empty() && options.files.pdfPath.empty() && options.files.svgPath.empty())
     return "indiquez au moins une sortie : --script, --pdf ou --svg";
   return {};
-}
-
-// What a click on the person's line of the alphabetical list selects.
-std::string ListLineOf(const GedcomIndex& index, int32_t number) {
-  char start[16];
-  std::snprintf(start, sizeof start, "%7ld  ", static_cast<long>(number));
-  std::string line = start + PersonName(index, 1, number);
-  if (line.size() > kChosenLineLength) line.resize(kChosenLineLength);
-  return line;
 }
 
 void ApplyOptions(Session& session, const EventailOptions& options) {

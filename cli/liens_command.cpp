@@ -16,12 +16,6 @@ using namespace literals;
 
 // The line of the alphabetical list that a click on the person selects: the
 // number in 7 columns, two blanks, the name; its first 49 characters.
-std::string ListLineOf(const Session& session, int32_t person) {
-  std::string line = PrintToString("%7ld  %s", static_cast<long>(person), PersonName(session.index, 1, person).c_str());
-  if (line.size() > 49) line.resize(49);
-  return line;
-}
-
 bool IsInFile(Session& session, int32_t person, const std::string& typed) {
   if (session.index.IndividualRecord(person) != nullptr) return true;
   session.Message(Cp1252FromUtf8(typed), "Le fichier ne contient aucune personne portant ce numéro"_ansi,
@@ -33,9 +27,9 @@ bool IsInFile(Session& session, int32_t person, const std::string& typed) {
 KinshipChoiceStep ChooseBoth(Session& session, int32_t first, int32_t second) {
   session.selectionMode = 0;
   LiensSelect2Click(session);
-  session.chosenLine = ListLineOf(session, first);
+  session.chosenLine = ListLineOf(session.index, first);
   if (const auto step = LiensSelect2Click(session); step != KinshipChoiceStep::SecondAsked) return step;
-  session.chosenLine = ListLineOf(session, second);
+  session.chosenLine = ListLineOf(session.index, second);
   return LiensSelect2Click(session);
 }
 

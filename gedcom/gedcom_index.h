@@ -45,6 +45,8 @@ class GedcomIndex {
   int32_t FamilyCount() const { return familyCount_; }
   // At least the highest individual number indexed; never lowered by a later load.
   int32_t HighestIndividual() const { return highestIndividual_; }
+  // The highest family number indexed by the current load (0 when none).
+  int32_t HighestFamily() const { return highestFamilyTouched_; }
 
   // --- building (the loader) -----------------------------------------------
   // Takes the converted text; `length` bytes, the last of which is already NUL.

@@ -19,10 +19,10 @@ constexpr std::size_t kChunkSize = 4 << 20;
 class MarriageLineCache {
  public:
   explicit MarriageLineCache(const GedcomIndex& index)
-      : index_(index), slots_(static_cast<std::size_t>(GedcomIndex::kMaxFamily) + 1, 0) {}
+      : index_(index), slots_(static_cast<std::size_t>(index.HighestFamily()) + 1, 0) {}
 
   const std::string& LineOf(int32_t family) {
-    if (family < 0 || family > GedcomIndex::kMaxFamily) {
+    if (family < 0 || static_cast<std::size_t>(family) >= slots_.size()) {
       outside_ = MarriageLine(index_, family);
       return outside_;
     }
