@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -237,5 +238,15 @@ void TAvisF::closeEvent(QCloseEvent* event) {
 }
 
 void TAvisF::reject() { Q_EMIT CancelClicked(); }
+
+void TAvisF::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FocusNumber();
+}
+
+void TAvisF::mousePressEvent(QMouseEvent* event) {
+  QDialog::mousePressEvent(event);
+  FocusNumber();
+}
 
 }  // namespace quenor

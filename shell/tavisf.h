@@ -56,6 +56,9 @@ class TAvisF : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+  // FormActivate and FormClick: the number field takes the focus.
+  void changeEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void BuildControls();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,6 +52,13 @@ TEST_F(PersonChoiceWindowTest, TheProbantMenuOpensTheDialogBesideTheList) {
   EXPECT_EQ(dialog().pos(), window().mapToGlobal(QPoint(window().width() - dialog().width() - 20, 40)));
   EXPECT_EQ(window().StatusText(),
             QString::fromUtf8("Sélectionnez le nom de la personne dont vous désirez analyser l'ascendance"));
+}
+
+TEST_F(PersonChoiceWindowTest, AClickInTheDialogGivesTheFocusToTheNumberField) {
+  window().AscProbantClick();
+  window().setFocus();
+  QTest::mouseClick(&dialog(), Qt::LeftButton, Qt::NoModifier, QPoint(5, dialog().height() - 5));
+  EXPECT_EQ(dialog().focusWidget(), dialog().NoEdit);
 }
 
 TEST_F(PersonChoiceWindowTest, AWholeProbantChoiceByClick) {
