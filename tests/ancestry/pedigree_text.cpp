@@ -1,5 +1,7 @@
 #include "tests/ancestry/pedigree_text.h"
 
+#include <sstream>
+
 namespace quenor::testing {
 
 PedigreeText& PedigreeText::Person(int n, const std::string& name, int parentFamily,
@@ -22,6 +24,25 @@ PedigreeText& PedigreeText::Family(int f, int husband, int wife, const std::stri
     if (!marriagePlace.empty()) records_ += "2 PLAC " + marriagePlace + "\n";
   }
   return *this;
+}
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+std::vector<std::string> LinesOf(const std::string& report) {
+  std::vector<std::string> lines;
+  std::istringstream in(report);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 }  // namespace quenor::testing

@@ -1,5 +1,6 @@
 #pragma once
-// Small GEDCOM files written record by record for the ancestry tests.
+// Small GEDCOM files written record by record for the ancestry tests, and
+// the reading of the reports they give.
 #include <string>
 #include <vector>
 
@@ -19,5 +20,11 @@ class PedigreeText {
  private:
   std::string records_;
 };
+
+// The text with every line feed written as CR LF, as the reports are.
+std::string WithCrLf(const std::string& text);
+
+// The lines of a report, without their CR LF.
+std::vector<std::string> LinesOf(const std::string& report);
 
 }  // namespace quenor::testing

@@ -14,27 +14,10 @@ namespace quenor {
 namespace {
 
 using namespace literals;
+using testing::LinesOf;
 using testing::PedigreeText;
+using testing::WithCrLf;
 using testing::SessionFixture;
-
-std::string WithCrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
-std::vector<std::string> LinesOf(const std::string& report) {
-  std::vector<std::string> lines;
-  std::istringstream in(report);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 // The probant and his parents and four grandparents, all distinct.
 PedigreeText FourGrandparents(const std::string& probantName = "Paul /Martin/") {
