@@ -64,19 +64,6 @@ class QuietUi : public quenor::UserInterface {
   int messages = 0;
 };
 
-bool WritePedigreeFile(const std::string& path) {
-  quenor::gedgen::PopulationOptions options;
-  options.individuals = kPedigreePersons;
-  options.pedigreeGenerations = kPedigreeGenerations;
-  const quenor::gedgen::Population population(options);
-  quenor::gedgen::WriterOptions writerOptions;
-  writerOptions.charset = quenor::gedgen::OutputCharset::Ansi;
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr) return false;
-  const bool written = quenor::gedgen::GedcomWriter(population, writerOptions, out).Write();
-  return std::fclose(out) == 0 && written;
-}
-
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -112,7 +99,7 @@ int main(int argc, char** argv) {
   const std::string gedcom = scratch + "/pedigree20.ged";
   std::printf("Génération de l'ascendance complète de %d générations...\n", kPedigreeGenerations);
   const Span generation = Time([&] {
-    if (!WritePedigreeFile(gedcom)) std::fprintf(stderr, "quenor-bench-ancestry : écriture de %s impossible\n", gedcom.c_str());
+    if (!quenor::gedgen::WriteCompletePedigree(gedcom, kPedigreeGenerations)) std::fprintf(stderr, "quenor-bench-ancestry : écriture de %s impossible\n", gedcom.c_str());
   });
   QuietUi ui;
   const quenor::FixedClock clock(quenor::CalendarDate{2024, 3, 15});

@@ -59,19 +59,6 @@ double BestOf(Work&& work, double* processor = nullptr) {
   return best;
 }
 
-bool WritePedigree(const std::string& path) {
-  quenor::gedgen::PopulationOptions options;
-  options.individuals = (1 << kGenerations) - 1;
-  options.pedigreeGenerations = kGenerations;
-  const quenor::gedgen::Population population(options);
-  quenor::gedgen::WriterOptions writerOptions;
-  writerOptions.charset = quenor::gedgen::OutputCharset::Ansi;
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr) return false;
-  const bool written = quenor::gedgen::GedcomWriter(population, writerOptions, out).Write();
-  return std::fclose(out) == 0 && written;
-}
-
 std::uintmax_t SizeOf(const std::filesystem::path& path) {
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
@@ -86,7 +73,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "quenor-bench-fanchart";
   std::filesystem::create_directories(scratch);
   const std::string gedcom = (scratch / "pedigree12.ged").string();
-  if (!WritePedigree(gedcom)) return 1;
+  if (!quenor::gedgen::WriteCompletePedigree(gedcom, kGenerations)) return 1;
 
   QuietUi ui;
   quenor::FixedClock clock({2024, 3, 15});

@@ -272,4 +272,17 @@ void GedcomWriter::Flush() {
   buffer_.clear();
 }
 
+bool WriteCompletePedigree(const std::string& path, int generations) {
+  PopulationOptions options;
+  options.individuals = (1 << generations) - 1;
+  options.pedigreeGenerations = generations;
+  const Population population(options);
+  WriterOptions writerOptions;
+  writerOptions.charset = OutputCharset::Ansi;
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return false;
+  const bool written = GedcomWriter(population, writerOptions, out).Write();
+  return std::fclose(out) == 0 && written;
+}
+
 }  // namespace quenor::gedgen

@@ -52,4 +52,8 @@ class GedcomWriter {
   bool failed_ = false;
 };
 
+// Writes into `path` an ANSI file in which individual 1 has a complete
+// pedigree of `generations` generations (individual k is Sosa number k).
+bool WriteCompletePedigree(const std::string& path, int generations);
+
 }  // namespace quenor::gedgen
