@@ -72,11 +72,27 @@ void CheckLine(const AncestorLine& line, int generations, LoopReport& report) {
   }
 }
 
+// Whether some entry of the first `generations` generations holds the same
+// person as one of its descendants in the table: a quick look, each entry
+// against the entries of its own line only, before the line by line check
+// that counts and reports.
+bool AnyOwnAncestor(const AncestorTable& table, int generations) {
+  const int32_t end = int32_t{1} << generations;
+  for (int32_t k = 2; k < end; ++k) {
+    const int32_t person = table[k];
+    if (person == 0) continue;
+    for (int32_t descendant = k >> 1; descendant >= 1; descendant >>= 1) {
+      if (table[descendant] == person) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 int CheckAncestorLoops(Session& session, const AncestorTable& table, int32_t last) {
   const int generations = std::min(GenerationOf(last), AncestorTable::kGenerations);
-  if (generations == 0) return 0;
+  if (generations == 0 || !AnyOwnAncestor(table, generations)) return 0;
   LoopReport report(session);
   const int32_t first = int32_t{1} << (generations - 1);
   for (int32_t k = first; k < 2 * first; ++k) CheckLine(LineOf(table, k, generations), generations, report);

@@ -6,6 +6,7 @@
 #include "ancestry/ancestry_list.h"
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/ancestry_statistics.h"
+#include "ancestry/named_persons.h"
 #include "gedcom/record_fields.h"
 #include "session/load_report.h"
 #include "session/session.h"
@@ -52,9 +53,10 @@ void OfferAncestryReports(Session& session) {
 
 // The ancestry list, then the statistics and the repeated ancestors.
 bool WriteAncestryReports(Session& session, int32_t person) {
-  if (!BuildAncestorTable(session, person)) return false;
+  NamedPersons named(session.index);
+  if (!BuildAncestorTable(session, person, &named)) return false;
   session.slots[kSlotAncestryList].hasContent = true;
-  return WriteAncestryStatistics(session);
+  return WriteAncestryStatistics(session, &named);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "ancestry/is_named.h"
+#include "ancestry/named_persons.h"
 #include "gedcom/gedcom_index.h"
 
 namespace quenor {
@@ -14,7 +14,6 @@ struct PersonTally {
   int32_t appearances = 0;       // entries holding the person in the whole table
   uint8_t generationSeen = 0;    // the generation `seenInGeneration` belongs to
   uint8_t seenInGeneration = 0;  // 1 once, 2 more than once
-  uint8_t named = 0;             // 0 not yet known, 1 named, 2 not named
   bool inCumulative = false;     // already counted in the cumulative figures
 };
 
@@ -42,8 +41,8 @@ int32_t DenseLimit(const GedcomIndex& index, const AncestorTable& table, int32_t
 
 class AncestryMeasure {
  public:
-  AncestryMeasure(const GedcomIndex& index, const AncestorTable& table, int32_t last)
-      : index_(index), table_(table), last_(std::clamp(last, 0, AncestorTable::kSize - 1)),
+  AncestryMeasure(const GedcomIndex& index, const AncestorTable& table, int32_t last, NamedPersons& named)
+      : named_(named), table_(table), last_(std::clamp(last, 0, AncestorTable::kSize - 1)),
         tallies_(DenseLimit(index, table, last_)) {}
 
   AncestryFigures Measure() {
@@ -54,11 +53,7 @@ class AncestryMeasure {
   }
 
  private:
-  bool Named(int32_t person) {
-    PersonTally& tally = tallies_[person];
-    if (tally.named == 0) tally.named = IsNamed(index_, person) ? 1 : 2;
-    return tally.named == 1;
-  }
+  bool Named(int32_t person) { return named_.IsNamed(person); }
 
   void CountGenerationRows() {
     GenerationFigures row = NewRow(1);
@@ -140,7 +135,7 @@ class AncestryMeasure {
               });
   }
 
-  const GedcomIndex& index_;
+  NamedPersons& named_;
   const AncestorTable& table_;
   const int32_t last_;
   PersonTallies tallies_;
@@ -152,8 +147,14 @@ class AncestryMeasure {
 
 }  // namespace
 
+AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last,
+                                NamedPersons& named) {
+  return AncestryMeasure(index, table, last, named).Measure();
+}
+
 AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last) {
-  return AncestryMeasure(index, table, last).Measure();
+  NamedPersons named(index);
+  return MeasureAncestry(index, table, last, named);
 }
 
 }  // namespace quenor

@@ -11,6 +11,7 @@
 namespace quenor {
 
 class GedcomIndex;
+class NamedPersons;
 
 struct GenerationFigures {
   int generation = 0;
@@ -47,5 +48,8 @@ struct AncestryFigures {
 // (IsNamed) count in the generation rows; every non-zero entry of generations
 // 1 to G counts in the cumulative and whole-table figures.
 AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last);
+// The same, with what is already known of whose names count.
+AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last,
+                                NamedPersons& named);
 
 }  // namespace quenor

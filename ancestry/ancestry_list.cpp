@@ -6,6 +6,8 @@
 #include "ancestry/ancestor_loops.h"
 #include "ancestry/ancestor_walk.h"
 #include "ancestry/ancestry_list_layout.h"
+#include "ancestry/is_named.h"
+#include "ancestry/named_persons.h"
 #include "ancestry/report_failure.h"
 #include "ancestry/report_printing.h"
 #include "gedcom/record_fields.h"
@@ -24,7 +26,8 @@ constexpr int kTitleCentre = 58;
 // the marriage of the couple he belongs to.
 class AncestryListWriter : public AncestorVisitor {
  public:
-  AncestryListWriter(ReportFile& file, const GedcomIndex& index) : file_(file), index_(index) {}
+  AncestryListWriter(ReportFile& file, const GedcomIndex& index, NamedPersons* named)
+      : file_(file), index_(index), named_(named) {}
 
   void WriteHeading(int32_t probant, const std::string& probantName) {
     const std::string title = "Fichier d'ascendance "_ansi + DeOrDApostrophe(probantName) + probantName;
@@ -45,7 +48,8 @@ class AncestryListWriter : public AncestorVisitor {
     // Father and mother share the marriage of their couple.
     if (family != marriageFamily_) {
       marriageFamily_ = family;
-      marriage_ = MarriageLine(index_, family);
+      marriage_.clear();
+      AppendMarriageLine(index_, family, marriage_);
     }
     WritePerson(stradonitz, person, marriage_);
   }
@@ -53,21 +57,32 @@ class AncestryListWriter : public AncestorVisitor {
   void WriteCount() { PrintToReport(file_, "\n%19sNombre d'apparitions: %s", " ", FormatCount(lines_).c_str()); }
 
  private:
-  // "%10ld %7ld %-40s %s\n", put together by hand: a million of them may be written.
+  // "%10ld %7ld %-40s %s\n", put together by hand: a million of them may be
+  // written. Neither names nor marriages hold a line feed, so the line goes
+  // out with its CR LF as it stands.
   void WritePerson(int32_t stradonitz, int32_t person, const std::string& marriage) {
     line_.clear();
     AppendRightAligned(line_, stradonitz, ancestry_list::kStradonitzWidth);
     line_ += ' ';
     AppendRightAligned(line_, person, ancestry_list::kIndividualWidth);
     line_ += ' ';
-    const std::string name = PersonName(index_, 0, person);
-    line_ += name;
-    if (name.size() < ancestry_list::kNameWidth) line_.append(ancestry_list::kNameWidth - name.size(), ' ');
+    AppendName(person);
     line_ += ' ';
     line_ += marriage;
-    line_ += '\n';
-    file_.Write(line_);
+    line_ += "\r\n";
+    file_.WriteRaw(line_);
     ++lines_;
+  }
+
+  // The name, given names first, in its 40 columns; the statistics learn on
+  // the way whether it counts as named.
+  void AppendName(int32_t person) {
+    const std::size_t start = line_.size();
+    const bool read = ReadNameParts(index_, person, parts_);
+    if (read) quenor::AppendName(parts_, 0, line_);
+    if (named_ != nullptr) named_->Remember(person, read && IsNamed(parts_));
+    const std::size_t width = line_.size() - start;
+    if (width < ancestry_list::kNameWidth) line_.append(ancestry_list::kNameWidth - width, ' ');
   }
 
   static void AppendRightAligned(std::string& line, int32_t number, std::size_t width) {
@@ -81,6 +96,8 @@ class AncestryListWriter : public AncestorVisitor {
   const std::string generationText_ = "ième génération"_ansi;
   ReportFile& file_;
   const GedcomIndex& index_;
+  NamedPersons* named_;
+  NameParts parts_;
   int32_t lines_ = 0;
   int32_t marriageFamily_ = -1;
   std::string marriage_;
@@ -89,13 +106,13 @@ class AncestryListWriter : public AncestorVisitor {
 
 }  // namespace
 
-bool BuildAncestorTable(Session& session, int32_t probant) {
+bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) {
   ReportFile file;
   if (!file.Create(session.SlotPath(kSlotAncestryList))) {
     TellReportNotWritten(session, kSlotAncestryList);
     return false;
   }
-  AncestryListWriter writer(file, session.index);
+  AncestryListWriter writer(file, session.index, named);
   writer.WriteHeading(probant, PersonName(session.index, 0, probant));
   FillAncestorTable(session.index, probant, session.ancestors, &writer);
   writer.WriteCount();

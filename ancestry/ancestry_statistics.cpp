@@ -1,6 +1,9 @@
 #include "ancestry/ancestry_statistics.h"
 
+#include <optional>
+
 #include "ancestry/ancestry_figures.h"
+#include "ancestry/named_persons.h"
 #include "ancestry/repeated_ancestors_report.h"
 #include "ancestry/report_failure.h"
 #include "ancestry/statistics_report.h"
@@ -19,9 +22,11 @@ void TellNoNamedAncestor(Session& session) {
 
 }  // namespace
 
-bool WriteAncestryStatistics(Session& session) {
+bool WriteAncestryStatistics(Session& session, NamedPersons* named) {
+  std::optional<NamedPersons> unknown;
+  if (named == nullptr) named = &unknown.emplace(session.index);
   const AncestryFigures figures =
-      MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz);
+      MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz, *named);
   const ReportTitle title{session.probantName, session.runDate};
   if (!WriteStatisticsReport(session.SlotPath(kSlotStatistics), title, figures)) {
     TellReportNotWritten(session, kSlotStatistics);

@@ -3,12 +3,14 @@
 // some ancestor appears more than once, LstRep.TXT.
 namespace quenor {
 
+class NamedPersons;
 class Session;
 
 // Measures session.ancestors (filled by BuildAncestorTable) and writes report
 // slot 2 and, when ancestors repeat, slot 4 (whose content flag it sets and
 // whose menu item it enables). Returns false, after telling the user, when a
-// report file cannot be written.
-bool WriteAncestryStatistics(Session& session);
+// report file cannot be written. `named` (may be null) holds what is already
+// known of whose names count.
+bool WriteAncestryStatistics(Session& session, NamedPersons* named = nullptr);
 
 }  // namespace quenor

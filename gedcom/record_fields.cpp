@@ -16,6 +16,20 @@ constexpr std::size_t kPartLimit = 40;   // beyond 40, a blank ends the copy
 constexpr std::size_t kDateLimit = 17;
 constexpr std::size_t kPlaceLimit = 41;
 
+// The first occurrence of `tag` in the record text, as strstr finds it. The
+// tags sought sit near the start of short records, where a plain scan is
+// quicker than the library's search and its setting up.
+const char* FindTag(const char* record, std::string_view tag) {
+  const char first = tag.front();
+  for (const char* p = record; *p != '\0'; ++p) {
+    if (*p != first) continue;
+    std::size_t i = 1;
+    while (i < tag.size() && p[i] == tag[i]) ++i;  // stops at the NUL: no tag holds one
+    if (i == tag.size()) return p;
+  }
+  return nullptr;
+}
+
 void TrimTrailingBlanks(std::string& text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
 }
@@ -33,26 +47,25 @@ const char* NameValueEnd(const char* value) {
   return p;
 }
 
-// Copies one name part from [from, end) up to `stop` (or the end), with the
-// 80-character and 40-character-then-blank limits.
-std::string CopyNamePart(const char* from, const char* end, char stop, bool backslashIsSlash) {
+// Copies one name part from [from, end) up to `stop` (or the end) into
+// `part`, with the 80-character and 40-character-then-blank limits.
+void CopyNamePart(const char* from, const char* end, char stop, bool backslashIsSlash, std::string& part) {
+  part.clear();
   const void* stopAt = std::memchr(from, stop, static_cast<std::size_t>(end - from));
   const char* runEnd = stopAt != nullptr ? static_cast<const char*>(stopAt) : end;
   const auto run = static_cast<std::size_t>(runEnd - from);
   // A short part on one line is copied whole: no limit can stop it early.
   if (run <= kPartLimit + 1 && std::memchr(from, '\n', run) == nullptr) {
-    std::string part(from, run);
+    part.assign(from, run);
     if (backslashIsSlash) std::replace(part.begin(), part.end(), '\\', '/');
-    return part;
+    return;
   }
-  std::string part;
   for (const char* p = from; p < end && *p != stop; ++p) {
     if (part.size() >= kPartBuffer) break;
     if (part.size() > kPartLimit && *p == ' ') break;
     if (*p == '\n') continue;
     part.push_back(backslashIsSlash && *p == '\\' ? '/' : *p);
   }
-  return part;
 }
 
 // Trailing blanks go; a part still longer than 41 characters loses its last word.
@@ -63,13 +76,8 @@ void CleanNamePart(std::string& part) {
   }
 }
 
-struct NameParts {
-  std::string given;
-  std::string surname;
-};
-
 bool SplitName(const char* record, NameParts& parts) {
-  const char* found = std::strstr(record, "1 NAME ");
+  const char* found = FindTag(record, "1 NAME ");
   if (found == nullptr) return false;
   const char* value = found + 7;
   // Fewer than 4 characters left in the record: no usable name.
@@ -78,60 +86,69 @@ bool SplitName(const char* record, NameParts& parts) {
   const char* slash = static_cast<const char*>(std::memchr(value, '/', static_cast<std::size_t>(end - value)));
   const std::ptrdiff_t length = end - value;
   const bool givenFirst = slash != nullptr ? (slash - value) >= 2 : length >= 2;
-  if (slash != nullptr) parts.surname = CopyNamePart(slash + 1, end, '/', true);
+  parts.given.clear();
+  parts.surname.clear();
+  if (slash != nullptr) CopyNamePart(slash + 1, end, '/', true, parts.surname);
   if (givenFirst) {
-    parts.given = CopyNamePart(value, end, '/', false);
+    CopyNamePart(value, end, '/', false, parts.given);
   } else if (slash != nullptr) {
     const char* closing = static_cast<const char*>(std::memchr(slash + 1, '/', static_cast<std::size_t>(end - slash - 1)));
     const char* p = closing != nullptr ? closing + 1 : end;
     while (p < end && *p == ' ') ++p;
-    parts.given = CopyNamePart(p, end, '\0', false);
+    CopyNamePart(p, end, '\0', false, parts.given);
   }
   CleanNamePart(parts.given);
   CleanNamePart(parts.surname);
   return true;
 }
 
-std::string ComposeGivenFirst(std::string given, const std::string& surname) {
+// "given surname", the given names shortened word by word so that the whole
+// keeps to 40 characters.
+void AppendGivenFirst(const NameParts& parts, std::string& out) {
+  std::string_view given = parts.given;
+  const std::string& surname = parts.surname;
   if (given.size() + surname.size() > 39) {
     if (surname.size() >= 39) {
-      given.clear();
+      given = {};
     } else {
-      given.resize(std::min(given.size(), 39 - surname.size()));
+      given = given.substr(0, 39 - surname.size());
       const std::size_t blank = given.rfind(' ');
-      if (blank == std::string::npos) given.clear(); else given.resize(blank);
+      given = blank == std::string_view::npos ? std::string_view() : given.substr(0, blank);
     }
   }
-  return given + " " + surname;
+  out.append(given).append(1, ' ').append(surname);
 }
 
-std::string ComposeSurnameFirst(const std::string& given, const std::string& surname) {
-  std::string name = surname + ", " + given;
-  if (name.size() > 40) {
-    name.resize(40);
-    const std::size_t blank = name.rfind(' ');
-    name.resize(blank == std::string::npos ? 0 : blank);
+// "surname, given", cut at the last blank within 40 characters when longer.
+void AppendSurnameFirst(const NameParts& parts, std::string& out) {
+  const std::size_t start = out.size();
+  out.append(parts.surname).append(", ").append(parts.given);
+  if (out.size() - start > 40) {
+    out.resize(start + 40);
+    const std::size_t blank = out.rfind(' ');
+    out.resize(blank == std::string::npos || blank < start ? start : blank);
   }
-  return name;
 }
 
 // The text after `tag` on the line, at most `limit` characters.
-std::string RestOfLine(const char* after, std::size_t limit) {
+std::string_view RestOfLine(const char* after, std::size_t limit) {
   std::size_t length = 0;
   while (length < limit && after[length] != '\0' && after[length] != '\n') ++length;
-  return std::string(after, length);
+  return std::string_view(after, length);
 }
 
-// The bounds of the line that starts at `line`.
+// The end (line feed or NUL) of the line that starts at `line`; record lines
+// are short, a plain scan finds it soonest.
 const char* LineEnd(const char* line) {
-  const char* end = std::strchr(line, '\n');
-  return end != nullptr ? end : line + std::strlen(line);
+  while (*line != '\n' && *line != '\0') ++line;
+  return line;
 }
 
-const char* FindInLine(const char* line, const char* lineEnd, const char* text) {
-  const std::string_view view(line, static_cast<std::size_t>(lineEnd - line));
-  const std::size_t at = view.find(text);
-  return at == std::string_view::npos ? nullptr : line + at;
+const char* FindInLine(const char* line, const char* lineEnd, std::string_view text) {
+  for (const char* p = line; static_cast<std::size_t>(lineEnd - p) >= text.size(); ++p) {
+    if (*p == text.front() && std::memcmp(p, text.data(), text.size()) == 0) return p;
+  }
+  return nullptr;
 }
 
 int LevelOf(const char* line) {
@@ -141,34 +158,41 @@ int LevelOf(const char* line) {
   return level;
 }
 
-bool IsMarriageLine(const char* line, const char* lineEnd) {
-  for (const char* p = FindInLine(line, lineEnd, " MARR"); p != nullptr; p = FindInLine(p + 1, lineEnd, " MARR")) {
+// The first line of the record holding " MARR" as a word of its own (followed
+// by a blank or by the end of the line), or nullptr.
+const char* MarriageEventLine(const char* record) {
+  for (const char* p = FindTag(record, " MARR"); p != nullptr; p = FindTag(p + 1, " MARR")) {
     const char next = p[5];
-    if (p + 5 == lineEnd || next == ' ') return true;
+    if (next != ' ' && next != '\n' && next != '\0') continue;
+    const char* line = p;
+    while (line > record && line[-1] != '\n') --line;
+    return line;
   }
-  return false;
+  return nullptr;
 }
 
-void TrimPlaceTail(std::string& place) {
-  while (!place.empty() && !IsAtOrAboveLetterA(static_cast<unsigned char>(place.back()))) place.pop_back();
+std::string_view TrimPlaceTail(std::string_view place) {
+  while (!place.empty() && !IsAtOrAboveLetterA(static_cast<unsigned char>(place.back()))) place.remove_suffix(1);
+  return place;
 }
 
-void CleanCommas(std::string& text) {
+// Folds runs of commas into one and drops a final comma, in the text from `start`.
+void CleanCommas(std::string& text, std::size_t start) {
+  const std::string_view cleaned = std::string_view(text).substr(start);
   // Nothing to clean without two commas in a row or a final comma.
-  if (text.find(",,") == std::string::npos && (text.empty() || text.back() != ',')) return;
-  std::string cleaned;
-  cleaned.reserve(text.size());
-  for (char c : text) {
-    if (c == ',' && !cleaned.empty() && cleaned.back() == ',') continue;
-    cleaned.push_back(c);
+  if (cleaned.find(",,") == std::string_view::npos && (cleaned.empty() || cleaned.back() != ',')) return;
+  std::size_t kept = start;
+  for (std::size_t i = start; i < text.size(); ++i) {
+    if (text[i] == ',' && kept > start && text[kept - 1] == ',') continue;
+    text[kept++] = text[i];
   }
-  if (!cleaned.empty() && cleaned.back() == ',') cleaned.pop_back();
-  text.swap(cleaned);
+  text.resize(kept);
+  if (text.size() > start && text.back() == ',') text.pop_back();
 }
 
 int32_t PointerAfter(const char* record, const char* tag) {
   if (record == nullptr) return 0;
-  const char* found = std::strstr(record, tag);
+  const char* found = FindTag(record, tag);
   if (found == nullptr) return 0;
   const char* at = std::strchr(found, '@');
   const char* lineEnd = LineEnd(found);
@@ -176,9 +200,9 @@ int32_t PointerAfter(const char* record, const char* tag) {
   return ReadRecordNumber(at + 1);
 }
 
-// True when `what` was found (and replaced).
-bool ReplaceFirst(std::string& text, std::string_view what, const std::string& by) {
-  const std::size_t at = text.find(what);
+// True when `what` was found (and replaced) in the text from `start`.
+bool ReplaceFirst(std::string& text, std::size_t start, std::string_view what, const std::string& by) {
+  const std::size_t at = text.find(what, start);
   if (at == std::string::npos) return false;
   text.replace(at, what.size(), by);
   return true;
@@ -195,21 +219,29 @@ constexpr uint32_t LettersOf(std::string_view text) {
 
 }  // namespace
 
-std::string PersonName(const GedcomIndex& index, int format, int32_t n) {
-  if (n < 1 || n > GedcomIndex::kMaxIndividual) return {};
+bool ReadNameParts(const GedcomIndex& index, int32_t n, NameParts& parts) {
+  if (n < 1 || n > GedcomIndex::kMaxIndividual) return false;
   const char* record = index.IndividualRecord(n);
-  if (record == nullptr) return {};
-  NameParts parts;
-  if (!SplitName(record, parts)) return {};
-  std::string name;
+  return record != nullptr && SplitName(record, parts);
+}
+
+void AppendName(const NameParts& parts, int format, std::string& out) {
+  const std::size_t start = out.size();
   switch (format) {
-    case 0: name = ComposeGivenFirst(parts.given, parts.surname); break;
-    case 1: name = ComposeSurnameFirst(parts.given, parts.surname); break;
-    case 2: name = parts.given; break;
-    case 3: name = parts.surname; break;
-    default: return {};
+    case 0: AppendGivenFirst(parts, out); break;
+    case 1: AppendSurnameFirst(parts, out); break;
+    case 2: out.append(parts.given); break;
+    case 3: out.append(parts.surname); break;
+    default: return;
   }
-  TrimTrailingBlanks(name);
+  while (out.size() > start && out.back() == ' ') out.pop_back();
+}
+
+std::string PersonName(const GedcomIndex& index, int format, int32_t n) {
+  NameParts parts;
+  if (!ReadNameParts(index, n, parts)) return {};
+  std::string name;
+  AppendName(parts, format, name);
   return name;
 }
 
@@ -233,7 +265,7 @@ std::string FormatCount(int32_t count) {
   return std::string(field + out + 1);
 }
 
-std::string TranslateDate(std::string_view date) {
+void AppendTranslatedDate(std::string_view date, std::string& out) {
   static constexpr std::pair<std::string_view, const char*> kRules[] = {
       {" jan ", " jan "}, {" feb ", " fév "}, {" mar ", " mar "}, {" apr ", " avr "},
       {" may ", " mai "}, {" jun ", " jun "}, {" jul ", " jul "}, {" aug ", " aoû "},
@@ -253,52 +285,60 @@ std::string TranslateDate(std::string_view date) {
     for (std::size_t i = 0; i < needed.size(); ++i) needed[i] = LettersOf(kRules[i].first);
     return needed;
   }();
-  std::string text(date);
-  LowerCp1252InPlace(text);
-  uint32_t present = LettersOf(text);
+  const std::size_t start = out.size();
+  out.append(date);
+  for (std::size_t i = start; i < out.size(); ++i) out[i] = LowerCp1252(out[i]);
+  uint32_t present = LettersOf(std::string_view(out).substr(start));
   for (std::size_t i = 0; i < kReplacements.size(); ++i) {
     if ((present & kNeeded[i]) != kNeeded[i]) continue;
-    if (ReplaceFirst(text, kRules[i].first, kReplacements[i])) present = LettersOf(text);
+    if (ReplaceFirst(out, start, kRules[i].first, kReplacements[i])) {
+      present = LettersOf(std::string_view(out).substr(start));
+    }
   }
+}
+
+std::string TranslateDate(std::string_view date) {
+  std::string text;
+  AppendTranslatedDate(date, text);
   return text;
 }
 
-std::string MarriageLine(const GedcomIndex& index, int32_t family) {
+void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& out) {
   const char* record = index.FamilyRecord(family);
-  if (record == nullptr) return {};
-  const char* line = record;
+  if (record == nullptr) return;
+  const char* line = MarriageEventLine(record);
+  if (line == nullptr) return;
   const char* lineEnd = LineEnd(line);
-  while (!IsMarriageLine(line, lineEnd)) {
-    if (*lineEnd == '\0') return {};
-    line = lineEnd + 1;
-    lineEnd = LineEnd(line);
-  }
   const int level = LevelOf(line);
-  std::string date;
-  std::string place;
+  std::string_view date;
+  std::string_view place;
   while (*lineEnd != '\0') {
     line = lineEnd + 1;
     lineEnd = LineEnd(line);
     if (LevelOf(line) != level + 1) break;
-    if (const char* d = FindInLine(line, lineEnd, " DATE ")) date = TranslateDate(RestOfLine(d + 6, kDateLimit));
-    if (const char* p = FindInLine(line, lineEnd, " PLAC ")) {
-      place = RestOfLine(p + 6, kPlaceLimit);
-      TrimPlaceTail(place);
-    }
+    if (const char* d = FindInLine(line, lineEnd, " DATE ")) date = RestOfLine(d + 6, kDateLimit);
+    if (const char* p = FindInLine(line, lineEnd, " PLAC ")) place = TrimPlaceTail(RestOfLine(p + 6, kPlaceLimit));
   }
   // "%17s %s"
+  const std::size_t start = out.size();
+  out.append(kDateLimit, ' ');
+  AppendTranslatedDate(date, out);
+  const std::size_t dateLength = out.size() - start - kDateLimit;
+  out.erase(start, std::min(dateLength, kDateLimit));
+  out.append(1, ' ').append(place);
+  CleanCommas(out, start);
+}
+
+std::string MarriageLine(const GedcomIndex& index, int32_t family) {
   std::string marriage;
-  marriage.reserve(18 + date.size() + place.size());
-  if (date.size() < kDateLimit) marriage.assign(kDateLimit - date.size(), ' ');
-  marriage.append(date).append(1, ' ').append(place);
-  CleanCommas(marriage);
+  AppendMarriageLine(index, family, marriage);
   return marriage;
 }
 
 void ForEachSpouseFamily(const GedcomIndex& index, int32_t n, const std::function<bool(int32_t)>& visit) {
   const char* record = index.IndividualRecord(n);
   if (record == nullptr) return;
-  for (const char* found = std::strstr(record, " FAMS "); found != nullptr; found = std::strstr(found + 1, " FAMS ")) {
+  for (const char* found = FindTag(record, " FAMS "); found != nullptr; found = FindTag(found + 1, " FAMS ")) {
     const char* lineEnd = LineEnd(found);
     const char* at = std::strchr(found, '@');
     if (at == nullptr || at >= lineEnd) continue;
@@ -339,8 +379,8 @@ std::string CoupleName(const GedcomIndex& index, int32_t n) {
   const int32_t family = index.ParentFamily(n);
   const char* record = index.FamilyRecord(family);
   if (family == 0 || record == nullptr) return {};
-  const bool hasFather = std::strstr(record, "1 HUSB ") != nullptr;
-  const bool hasMother = std::strstr(record, "1 WIFE ") != nullptr;
+  const bool hasFather = FindTag(record, "1 HUSB ") != nullptr;
+  const bool hasMother = FindTag(record, "1 WIFE ") != nullptr;
   const std::string father = hasFather ? PersonName(index, 0, HusbandOf(index, family)) : std::string();
   const std::string mother = hasMother ? PersonName(index, 0, WifeOf(index, family)) : std::string();
   if (hasFather && hasMother) return father + " et " + mother;

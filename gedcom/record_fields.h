@@ -15,14 +15,31 @@ namespace quenor {
 // 3 surname. Empty when n is outside 1..10,000,000 or has no usable name.
 std::string PersonName(const GedcomIndex& index, int format, int32_t n);
 
+// The given names and the surname of a NAME line, each as the reports cut
+// it. One object may serve a whole walk over persons: its strings keep their
+// room from one person to the next.
+struct NameParts {
+  std::string given;
+  std::string surname;
+};
+
+// Reads the NAME line of individual n into `parts`; false when n is outside
+// 1..10,000,000 or has no usable name (PersonName is then empty).
+bool ReadNameParts(const GedcomIndex& index, int32_t n, NameParts& parts);
+
+// Appends the name in `format` (as PersonName gives it) to `out`.
+void AppendName(const NameParts& parts, int format, std::string& out);
+
 // "1 234 567": a count with a blank between groups of three digits.
 std::string FormatCount(int32_t count);
 
 // GEDCOM date to lower-case French ("12 FEB 1850" -> "12 fév 1850").
 std::string TranslateDate(std::string_view date);
+void AppendTranslatedDate(std::string_view date, std::string& out);
 
 // "%17s %s" of the family's marriage date and place, empty without a MARR event.
 std::string MarriageLine(const GedcomIndex& index, int32_t family);
+void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& out);
 
 // The marriage lines of the person's families (in the order of the FAMS
 // lines), those with a marriage event only; unfilled places are empty.
