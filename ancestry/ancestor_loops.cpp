@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <set>
+#include <vector>
 
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
@@ -72,6 +73,23 @@ void CheckLine(const AncestorLine& line, int generations, LoopReport& report) {
   }
 }
 
+// Whether some person fills two entries of the first `generations`
+// generations: without that, nobody can be his own ancestor.
+bool AnyRepeatedPerson(const AncestorTable& table, int generations) {
+  const int32_t end = int32_t{1} << generations;
+  int32_t highest = 0;
+  for (int32_t k = 1; k < end; ++k) highest = std::max(highest, table[k]);
+  std::vector<bool> seen(static_cast<std::size_t>(highest) + 1);
+  for (int32_t k = 1; k < end; ++k) {
+    const int32_t person = table[k];
+    if (person == 0) continue;
+    if (person < 0) return true;  // not expected: left to the full check
+    if (seen[static_cast<std::size_t>(person)]) return true;
+    seen[static_cast<std::size_t>(person)] = true;
+  }
+  return false;
+}
+
 // Whether some entry of the first `generations` generations holds the same
 // person as one of its descendants in the table: a quick look, each entry
 // against the entries of its own line only, before the line by line check
@@ -92,7 +110,7 @@ bool AnyOwnAncestor(const AncestorTable& table, int generations) {
 
 int CheckAncestorLoops(Session& session, const AncestorTable& table, int32_t last) {
   const int generations = std::min(GenerationOf(last), AncestorTable::kGenerations);
-  if (generations == 0 || !AnyOwnAncestor(table, generations)) return 0;
+  if (generations == 0 || !AnyRepeatedPerson(table, generations) || !AnyOwnAncestor(table, generations)) return 0;
   LoopReport report(session);
   const int32_t first = int32_t{1} << (generations - 1);
   for (int32_t k = first; k < 2 * first; ++k) CheckLine(LineOf(table, k, generations), generations, report);

@@ -1,6 +1,7 @@
 #pragma once
 // Individual numbers by Stradonitz number: 1 the person analysed, 2k the
 // father and 2k+1 the mother of entry k, 0 for unknown; 20 generations.
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -27,10 +28,6 @@ class AncestorTable {
 };
 
 // The generation of Stradonitz number k: its count of binary digits (0 for 0).
-inline int GenerationOf(int32_t k) {
-  int g = 0;
-  while (k > 0) { ++g; k >>= 1; }
-  return g;
-}
+inline int GenerationOf(int32_t k) { return k > 0 ? std::bit_width(static_cast<uint32_t>(k)) : 0; }
 
 }  // namespace quenor

@@ -1,13 +1,17 @@
 #include "ancestry/ancestry_list.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <string>
+#include <vector>
 
 #include "ancestry/ancestor_loops.h"
 #include "ancestry/ancestor_walk.h"
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/is_named.h"
 #include "ancestry/named_persons.h"
+#include "ancestry/ordered_blocks.h"
 #include "ancestry/report_failure.h"
 #include "ancestry/report_printing.h"
 #include "gedcom/record_fields.h"
@@ -21,88 +25,163 @@ namespace {
 using namespace literals;
 
 constexpr int kTitleCentre = 58;
+// Entries of the table written as one block (an even number: father and
+// mother of a couple stay together).
+constexpr int32_t kBlockEntries = 1 << 14;
 
-// Writes one line per table entry as the walk fills it, each ancestor with
-// the marriage of the couple he belongs to.
-class AncestryListWriter : public AncestorVisitor {
+// Where each generation's first entry stands: its heading goes before it.
+using GenerationStarts = std::array<int32_t, AncestorTable::kGenerations + 1>;
+
+GenerationStarts FirstEntries(const AncestorTable& table) {
+  GenerationStarts first{};
+  for (int generation = 2; generation <= GenerationOf(table.lastStradonitz); ++generation) {
+    const int32_t end = std::min(int32_t{1} << generation, table.lastStradonitz + 1);
+    for (int32_t k = int32_t{1} << (generation - 1); k < end && first[generation] == 0; ++k) {
+      if (table[k] != 0) first[generation] = k;
+    }
+  }
+  return first;
+}
+
+// The lines of the list, each person with the marriage of the couple he
+// belongs to: "%10ld %7ld %-40s %s" put together by hand, since a million of
+// them may be written. Neither names nor marriages hold a line feed, so each
+// line is made with its CR LF. One writer serves one block at a time.
+class AncestryLineWriter {
  public:
-  AncestryListWriter(ReportFile& file, const GedcomIndex& index, NamedPersons* named)
-      : file_(file), index_(index), named_(named) {}
+  AncestryLineWriter(const GedcomIndex& index, std::string& text) : index_(index), text_(text) {}
 
-  void WriteHeading(int32_t probant, const std::string& probantName) {
-    const std::string title = "Fichier d'ascendance "_ansi + DeOrDApostrophe(probantName) + probantName;
-    PrintToReport(file_, "%*s%s\n\n", kTitleCentre - static_cast<int>(title.size() / 2), " ", title.c_str());
-    file_.Write("Stradonitz # Enrg. Prénom et nom                              Date de mariage Lieu de mariage"_ansi);
-    file_.Write("\n");
-    file_.Write("—————————— ——————— ———————————————————————————————————————— ————————————————— ————————————————————————————————————————"_ansi);
-    file_.Write("\n");
-    WritePerson(1, probant, MarriagesOf(index_, probant)[0]);
+  // Returns whether the person is named (IsNamed).
+  bool WritePerson(int32_t stradonitz, int32_t person, const std::string& marriage) {
+    AppendRightAligned(stradonitz, ancestry_list::kStradonitzWidth);
+    text_ += ' ';
+    AppendRightAligned(person, ancestry_list::kIndividualWidth);
+    text_ += ' ';
+    const bool named = AppendName(person);
+    text_ += ' ';
+    text_ += marriage;
+    text_ += "\r\n";
+    return named;
   }
 
-  void GenerationStarts(int generation) override {
-    const std::string rule(ancestry_list::kGenerationRuleLength, ancestry_list::kGenerationRuleChar);
-    PrintToReport(file_, "%s %2d %s %s\n", rule.c_str(), generation, generationText_.c_str(), rule.c_str());
-  }
-
-  void AncestorFound(int32_t stradonitz, int32_t person, int32_t family) override {
+  bool WriteAncestor(int32_t stradonitz, int32_t person, int32_t family) {
     // Father and mother share the marriage of their couple.
     if (family != marriageFamily_) {
       marriageFamily_ = family;
       marriage_.clear();
       AppendMarriageLine(index_, family, marriage_);
     }
-    WritePerson(stradonitz, person, marriage_);
+    return WritePerson(stradonitz, person, marriage_);
   }
 
-  void WriteCount() { PrintToReport(file_, "\n%19sNombre d'apparitions: %s", " ", FormatCount(lines_).c_str()); }
+  void WriteGenerationHeading(int generation) {
+    const std::string rule(ancestry_list::kGenerationRuleLength, ancestry_list::kGenerationRuleChar);
+    text_ += rule;
+    text_ += ' ';
+    AppendRightAligned(generation, 2);
+    text_ += ' ';
+    text_ += generationText_;
+    text_ += ' ';
+    text_ += rule;
+    text_ += "\r\n";
+  }
 
  private:
-  // "%10ld %7ld %-40s %s\n", put together by hand: a million of them may be
-  // written. Neither names nor marriages hold a line feed, so the line goes
-  // out with its CR LF as it stands.
-  void WritePerson(int32_t stradonitz, int32_t person, const std::string& marriage) {
-    line_.clear();
-    AppendRightAligned(line_, stradonitz, ancestry_list::kStradonitzWidth);
-    line_ += ' ';
-    AppendRightAligned(line_, person, ancestry_list::kIndividualWidth);
-    line_ += ' ';
-    AppendName(person);
-    line_ += ' ';
-    line_ += marriage;
-    line_ += "\r\n";
-    file_.WriteRaw(line_);
-    ++lines_;
-  }
-
-  // The name, given names first, in its 40 columns; the statistics learn on
-  // the way whether it counts as named.
-  void AppendName(int32_t person) {
-    const std::size_t start = line_.size();
+  // The name, given names first, in its 40 columns.
+  bool AppendName(int32_t person) {
+    const std::size_t start = text_.size();
     const bool read = ReadNameParts(index_, person, parts_);
-    if (read) quenor::AppendName(parts_, 0, line_);
-    if (named_ != nullptr) named_->Remember(person, read && IsNamed(parts_));
-    const std::size_t width = line_.size() - start;
-    if (width < ancestry_list::kNameWidth) line_.append(ancestry_list::kNameWidth - width, ' ');
+    if (read) quenor::AppendName(parts_, 0, text_);
+    const std::size_t width = text_.size() - start;
+    if (width < ancestry_list::kNameWidth) text_.append(ancestry_list::kNameWidth - width, ' ');
+    return read && IsNamed(parts_);
   }
 
-  static void AppendRightAligned(std::string& line, int32_t number, std::size_t width) {
+  void AppendRightAligned(int32_t number, std::size_t width) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     const auto length = static_cast<std::size_t>(end - digits);
-    if (length < width) line.append(width - length, ' ');
-    line.append(digits, length);
+    if (length < width) text_.append(width - length, ' ');
+    text_.append(digits, length);
   }
 
   const std::string generationText_ = "ième génération"_ansi;
-  ReportFile& file_;
   const GedcomIndex& index_;
-  NamedPersons* named_;
+  std::string& text_;
   NameParts parts_;
-  int32_t lines_ = 0;
   int32_t marriageFamily_ = -1;
   std::string marriage_;
-  std::string line_;
 };
+
+// The entries of the filled table, block by block on every processor; what
+// each block learns of whose names count is kept by entry, then handed over.
+class AncestryListBlocks {
+ public:
+  AncestryListBlocks(const GedcomIndex& index, const AncestorTable& table)
+      : index_(index), table_(table), starts_(FirstEntries(table)),
+        named_(static_cast<std::size_t>(table.lastStradonitz) + 1, false) {}
+
+  int Count() const { return table_.lastStradonitz < 2 ? 0 : table_.lastStradonitz / kBlockEntries + 1; }
+
+  // Entries max(2, i * kBlockEntries) to the end of the block.
+  void Produce(int i, std::string& text) {
+    const int32_t first = std::max(int32_t{2}, i * kBlockEntries);
+    const int32_t end = std::min((i + 1) * kBlockEntries, table_.lastStradonitz + 1);
+    text.reserve(static_cast<std::size_t>(end - first) * 100);
+    AncestryLineWriter writer(index_, text);
+    for (int32_t k = first; k < end; ++k) {
+      const int32_t person = table_[k];
+      if (person == 0) continue;
+      const int generation = GenerationOf(k);
+      if (starts_[generation] == k) writer.WriteGenerationHeading(generation);
+      named_[static_cast<std::size_t>(k)] = writer.WriteAncestor(k, person, index_.ParentFamily(table_[k / 2]));
+    }
+  }
+
+  // The number of entries written, the person analysed included.
+  int32_t Lines() const {
+    int32_t lines = 1;
+    for (int32_t k = 2; k <= table_.lastStradonitz; ++k) lines += table_[k] != 0;
+    return lines;
+  }
+
+  void TellNamed(NamedPersons& named) const {
+    for (int32_t k = 2; k <= table_.lastStradonitz; ++k) {
+      if (table_[k] != 0) named.Remember(table_[k], named_[static_cast<std::size_t>(k)] != 0);
+    }
+  }
+
+ private:
+  const GedcomIndex& index_;
+  const AncestorTable& table_;
+  const GenerationStarts starts_;
+  std::vector<uint8_t> named_;  // by entry, each written by the one block that holds it
+};
+
+void WriteHeading(ReportFile& file, const GedcomIndex& index, int32_t probant, NamedPersons* named) {
+  const std::string probantName = PersonName(index, 0, probant);
+  const std::string title = "Fichier d'ascendance "_ansi + DeOrDApostrophe(probantName) + probantName;
+  PrintToReport(file, "%*s%s\n\n", kTitleCentre - static_cast<int>(title.size() / 2), " ", title.c_str());
+  file.Write("Stradonitz # Enrg. Prénom et nom                              Date de mariage Lieu de mariage"_ansi);
+  file.Write("\n");
+  file.Write("—————————— ——————— ———————————————————————————————————————— ————————————————— ————————————————————————————————————————"_ansi);
+  file.Write("\n");
+  std::string line;
+  const bool probantNamed = AncestryLineWriter(index, line).WritePerson(1, probant, MarriagesOf(index, probant)[0]);
+  file.WriteRaw(line);
+  if (named != nullptr) named->Remember(probant, probantNamed);
+}
+
+void WriteAncestors(ReportFile& file, const GedcomIndex& index, const AncestorTable& table, NamedPersons* named) {
+  AncestryListBlocks blocks(index, table);
+  BlockWork work;
+  work.count = blocks.Count();
+  work.produce = [&blocks](int i, std::string& text) { blocks.Produce(i, text); };
+  work.consume = [&file](const std::string& text) { file.WriteRaw(text); };
+  ProduceInOrder(work);
+  PrintToReport(file, "\n%19sNombre d'apparitions: %s", " ", FormatCount(blocks.Lines()).c_str());
+  if (named != nullptr) blocks.TellNamed(*named);
+}
 
 }  // namespace
 
@@ -112,10 +191,9 @@ bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) 
     TellReportNotWritten(session, kSlotAncestryList);
     return false;
   }
-  AncestryListWriter writer(file, session.index, named);
-  writer.WriteHeading(probant, PersonName(session.index, 0, probant));
-  FillAncestorTable(session.index, probant, session.ancestors, &writer);
-  writer.WriteCount();
+  WriteHeading(file, session.index, probant, named);
+  FillAncestorTable(session.index, probant, session.ancestors);
+  WriteAncestors(file, session.index, session.ancestors, named);
   if (!file.Close()) {
     TellReportNotWritten(session, kSlotAncestryList);
     return false;

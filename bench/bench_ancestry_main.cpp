@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ancestry/ancestor_loops.h"
@@ -153,7 +154,7 @@ int main(int argc, char** argv) {
                 std::filesystem::exists(scratch + "/LstRep.TXT") ? "écrit" : "absent (aucun ascendant répété)");
     PrintLine("analyse complète         ", analyses);
     PrintLine("  table seule (sans liste)", walks);
-    PrintLine("  mesure des générations  ", measures);
+    PrintLine("  mesure (noms relus)     ", measures);
     PrintLine("  1 048 575 noms          ", names);
     PrintLine("  1 048 575 IsNamed       ", named);
     PrintLine("  524 287 mariages        ", marriages);
@@ -161,13 +162,13 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("  mémoire maximale %.1f Mo\n", usage.ru_maxrss / 1024.0);
-    const double best = Minimum([&] {
-      std::vector<double> wall;
-      for (const Span& span : analyses) wall.push_back(span.processor);
-      return wall;
-    }());
-    std::printf("  objectif %.1f s : %s (meilleur temps processeur %.3f s)\n", kGoalSeconds,
-                best <= kGoalSeconds ? "atteint" : "NON atteint", best);
+    // The list is written on every processor: the user waits for the wall
+    // time, the processor time being the sum over the threads.
+    std::vector<double> wall;
+    for (const Span& span : analyses) wall.push_back(span.wall);
+    std::printf("  objectif %.1f s : %s (temps mural min %.3f s, méd. %.3f s, %u processeurs)\n", kGoalSeconds,
+                Minimum(wall) <= kGoalSeconds ? "atteint" : "NON atteint", Minimum(wall), Median(wall),
+                std::thread::hardware_concurrency());
   }
   std::error_code error;
   std::filesystem::remove_all(scratch, error);

@@ -11,23 +11,6 @@ GedcomIndex::GedcomIndex()
   if (!individuals_ || !families_) throw std::bad_alloc();
 }
 
-const char* GedcomIndex::IndividualRecord(int32_t n) const {
-  if (n < 0 || n > kMaxIndividual || !text_) return nullptr;
-  const int32_t offset = individuals_[n].recordOffset;
-  return offset > 0 ? text_.get() + offset : nullptr;
-}
-
-const char* GedcomIndex::FamilyRecord(int32_t f) const {
-  if (f < 0 || f > kMaxFamily || !text_) return nullptr;
-  const int32_t offset = families_[f].recordOffset;
-  return offset > 0 ? text_.get() + offset : nullptr;
-}
-
-int32_t GedcomIndex::ParentFamily(int32_t n) const {
-  if (n < 0 || n > kMaxIndividual) return 0;
-  return individuals_[n].parentFamily;
-}
-
 IndividualEntry GedcomIndex::Individual(int32_t n) const {
   if (n < 0 || n > kMaxIndividual) return {};
   return individuals_[n];

@@ -72,4 +72,22 @@ class GedcomIndex {
   int32_t highestFamilyTouched_ = 0;
 };
 
+// Looked up for every person of every report: kept where the compiler sees them.
+inline const char* GedcomIndex::IndividualRecord(int32_t n) const {
+  if (n < 0 || n > kMaxIndividual || !text_) return nullptr;
+  const int32_t offset = individuals_[n].recordOffset;
+  return offset > 0 ? text_.get() + offset : nullptr;
+}
+
+inline const char* GedcomIndex::FamilyRecord(int32_t f) const {
+  if (f < 0 || f > kMaxFamily || !text_) return nullptr;
+  const int32_t offset = families_[f].recordOffset;
+  return offset > 0 ? text_.get() + offset : nullptr;
+}
+
+inline int32_t GedcomIndex::ParentFamily(int32_t n) const {
+  if (n < 0 || n > kMaxIndividual) return 0;
+  return individuals_[n].parentFamily;
+}
+
 }  // namespace quenor

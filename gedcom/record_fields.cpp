@@ -34,33 +34,65 @@ void TrimTrailingBlanks(std::string& text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
 }
 
-// The end of the NAME value: the first line feed followed, within its next
-// three characters, by a level digit; or the end of the record text.
-const char* NameValueEnd(const char* value) {
-  const char* p = value;
-  for (; *p != '\0'; ++p) {
-    if (*p != '\n') continue;
-    for (int k = 1; k <= 3 && p[k] != '\0'; ++k) {
-      if (p[k] >= '0' && p[k] <= '5') return p;
-    }
+// True when the line feed at `p` ends the NAME value: a level digit follows
+// within its next three characters.
+bool LevelFollows(const char* p) {
+  for (int k = 1; k <= 3 && p[k] != '\0'; ++k) {
+    if (p[k] >= '0' && p[k] <= '5') return true;
   }
-  return p;
+  return false;
 }
 
-// Copies one name part from [from, end) up to `stop` (or the end) into
-// `part`, with the 80-character and 40-character-then-blank limits.
-void CopyNamePart(const char* from, const char* end, char stop, bool backslashIsSlash, std::string& part) {
-  part.clear();
-  const void* stopAt = std::memchr(from, stop, static_cast<std::size_t>(end - from));
-  const char* runEnd = stopAt != nullptr ? static_cast<const char*>(stopAt) : end;
+// The NAME value as one scan sees it. It ends at the first line feed that a
+// level digit follows (or at the end of the record text); the slashes that
+// count are the first two before that end.
+struct NameValue {
+  const char* end = nullptr;
+  const char* slash = nullptr;    // opens the surname
+  const char* closing = nullptr;  // closes it
+  bool oneLine = true;            // no line feed inside the value
+};
+
+// The bytes the scan of a NAME value stops at.
+constexpr auto kNameValueStops = [] {
+  std::array<bool, 256> stops{};
+  stops['/'] = stops['\n'] = stops['\0'] = true;
+  return stops;
+}();
+
+NameValue ScanNameValue(const char* value) {
+  NameValue scanned;
+  const char* p = value;
+  for (;; ++p) {
+    if (!kNameValueStops[static_cast<unsigned char>(*p)]) continue;
+    if (*p == '\0') break;
+    if (*p == '/') {
+      if (scanned.slash == nullptr) {
+        scanned.slash = p;
+      } else if (scanned.closing == nullptr) {
+        scanned.closing = p;
+      }
+    } else {
+      if (LevelFollows(p)) break;
+      scanned.oneLine = false;
+    }
+  }
+  scanned.end = p;
+  return scanned;
+}
+
+// Copies one name part, the run [from, runEnd) of a value that ends at `end`,
+// into `part`, with the 80-character and 40-character-then-blank limits.
+void CopyNamePart(const char* from, const char* runEnd, bool oneLine, bool backslashIsSlash, std::string& part) {
   const auto run = static_cast<std::size_t>(runEnd - from);
   // A short part on one line is copied whole: no limit can stop it early.
-  if (run <= kPartLimit + 1 && std::memchr(from, '\n', run) == nullptr) {
+  if (run <= kPartLimit + 1 && (oneLine || std::memchr(from, '\n', run) == nullptr)) {
     part.assign(from, run);
     if (backslashIsSlash) std::replace(part.begin(), part.end(), '\\', '/');
     return;
   }
-  for (const char* p = from; p < end && *p != stop; ++p) {
+  part.clear();
+  for (const char* p = from; p < runEnd; ++p) {
     if (part.size() >= kPartBuffer) break;
     if (part.size() > kPartLimit && *p == ' ') break;
     if (*p == '\n') continue;
@@ -82,20 +114,20 @@ bool SplitName(const char* record, NameParts& parts) {
   const char* value = found + 7;
   // Fewer than 4 characters left in the record: no usable name.
   if (value[0] == '\0' || value[1] == '\0' || value[2] == '\0' || value[3] == '\0') return false;
-  const char* end = NameValueEnd(value);
-  const char* slash = static_cast<const char*>(std::memchr(value, '/', static_cast<std::size_t>(end - value)));
-  const std::ptrdiff_t length = end - value;
-  const bool givenFirst = slash != nullptr ? (slash - value) >= 2 : length >= 2;
+  const NameValue name = ScanNameValue(value);
+  const char* slash = name.slash;
+  const bool givenFirst = slash != nullptr ? (slash - value) >= 2 : (name.end - value) >= 2;
   parts.given.clear();
   parts.surname.clear();
-  if (slash != nullptr) CopyNamePart(slash + 1, end, '/', true, parts.surname);
+  if (slash != nullptr) {
+    CopyNamePart(slash + 1, name.closing != nullptr ? name.closing : name.end, name.oneLine, true, parts.surname);
+  }
   if (givenFirst) {
-    CopyNamePart(value, end, '/', false, parts.given);
+    CopyNamePart(value, slash != nullptr ? slash : name.end, name.oneLine, false, parts.given);
   } else if (slash != nullptr) {
-    const char* closing = static_cast<const char*>(std::memchr(slash + 1, '/', static_cast<std::size_t>(end - slash - 1)));
-    const char* p = closing != nullptr ? closing + 1 : end;
-    while (p < end && *p == ' ') ++p;
-    CopyNamePart(p, end, '\0', false, parts.given);
+    const char* p = name.closing != nullptr ? name.closing + 1 : name.end;
+    while (p < name.end && *p == ' ') ++p;
+    CopyNamePart(p, name.end, name.oneLine, false, parts.given);
   }
   CleanNamePart(parts.given);
   CleanNamePart(parts.surname);
@@ -144,13 +176,6 @@ const char* LineEnd(const char* line) {
   return line;
 }
 
-const char* FindInLine(const char* line, const char* lineEnd, std::string_view text) {
-  for (const char* p = line; static_cast<std::size_t>(lineEnd - p) >= text.size(); ++p) {
-    if (*p == text.front() && std::memcmp(p, text.data(), text.size()) == 0) return p;
-  }
-  return nullptr;
-}
-
 int LevelOf(const char* line) {
   if (*line < '0' || *line > '9') return std::atoi(line);
   int level = 0;
@@ -158,17 +183,60 @@ int LevelOf(const char* line) {
   return level;
 }
 
+// True when `text` starts with `word` (the comparison stops at the first
+// difference, so never reads past the end of the record).
+bool StartsWith(const char* text, std::string_view word) {
+  for (char c : word) {
+    if (*text++ != c) return false;
+  }
+  return true;
+}
+
 // The first line of the record holding " MARR" as a word of its own (followed
 // by a blank or by the end of the line), or nullptr.
 const char* MarriageEventLine(const char* record) {
-  for (const char* p = FindTag(record, " MARR"); p != nullptr; p = FindTag(p + 1, " MARR")) {
-    const char next = p[5];
+  // Looked for by its "M", far rarer in a family record than the blank.
+  for (const char* m = std::strchr(record, 'M'); m != nullptr; m = std::strchr(m + 1, 'M')) {
+    if (m == record || m[-1] != ' ' || !StartsWith(m + 1, "ARR")) continue;
+    const char next = m[4];
     if (next != ' ' && next != '\n' && next != '\0') continue;
-    const char* line = p;
+    const char* line = m - 1;
     while (line > record && line[-1] != '\n') --line;
     return line;
   }
   return nullptr;
+}
+
+// What one line under an event holds: the values after its first " DATE "
+// and its first " PLAC ", and its end.
+struct EventLine {
+  const char* date = nullptr;
+  const char* place = nullptr;
+  const char* end = nullptr;
+};
+
+// The bytes a scan of a line stops at: blank, line feed and NUL; one look-up
+// a byte keeps the scan of long lines quick.
+constexpr auto kBlankOrLineEnd = [] {
+  std::array<bool, 256> stops{};
+  stops[' '] = stops['\n'] = stops['\0'] = true;
+  return stops;
+}();
+
+EventLine ScanEventLine(const char* line) {
+  EventLine fields;
+  const char* p = line;
+  for (;; ++p) {
+    if (!kBlankOrLineEnd[static_cast<unsigned char>(*p)]) continue;
+    if (*p != ' ') break;
+    if (fields.date == nullptr && StartsWith(p + 1, "DATE ")) {
+      fields.date = p + 6;
+    } else if (fields.place == nullptr && StartsWith(p + 1, "PLAC ")) {
+      fields.place = p + 6;
+    }
+  }
+  fields.end = p;
+  return fields;
 }
 
 std::string_view TrimPlaceTail(std::string_view place) {
@@ -190,14 +258,18 @@ void CleanCommas(std::string& text, std::size_t start) {
   if (text.size() > start && text.back() == ',') text.pop_back();
 }
 
-int32_t PointerAfter(const char* record, const char* tag) {
+// The number of the pointer on the line from `found` (its first "@"), 0 when
+// the line has none.
+int32_t PointerOnLine(const char* found) {
+  const char* at = found;
+  while (*at != '@' && *at != '\n' && *at != '\0') ++at;
+  return *at == '@' ? ReadRecordNumber(at + 1) : 0;
+}
+
+int32_t PointerAfter(const char* record, std::string_view tag) {
   if (record == nullptr) return 0;
   const char* found = FindTag(record, tag);
-  if (found == nullptr) return 0;
-  const char* at = std::strchr(found, '@');
-  const char* lineEnd = LineEnd(found);
-  if (at == nullptr || at >= lineEnd) return 0;
-  return ReadRecordNumber(at + 1);
+  return found != nullptr ? PointerOnLine(found) : 0;
 }
 
 // True when `what` was found (and replaced) in the text from `start`.
@@ -208,14 +280,30 @@ bool ReplaceFirst(std::string& text, std::size_t start, std::string_view what, c
   return true;
 }
 
+// The bit of a lower-case letter "a" to "z", 0 for any other byte.
+constexpr uint32_t LetterBit(char c) { return c >= 'a' && c <= 'z' ? 1u << (c - 'a') : 0; }
+
 // One bit for each letter "a" to "z" found in the text.
 constexpr uint32_t LettersOf(std::string_view text) {
   uint32_t letters = 0;
-  for (char c : text) {
-    if (c >= 'a' && c <= 'z') letters |= 1u << (c - 'a');
-  }
+  for (char c : text) letters |= LetterBit(c);
   return letters;
 }
+
+// By byte: its lower case and the letter bit of that lower case, looked up
+// in one go while a date is copied.
+struct LoweredByte {
+  char lower;
+  uint32_t letter;
+};
+constexpr auto kLowered = [] {
+  std::array<LoweredByte, 256> lowered{};
+  for (int b = 0; b < 256; ++b) {
+    const char lower = LowerCp1252(static_cast<char>(b));
+    lowered[static_cast<std::size_t>(b)] = {lower, LetterBit(lower)};
+  }
+  return lowered;
+}();
 
 }  // namespace
 
@@ -266,12 +354,13 @@ std::string FormatCount(int32_t count) {
 }
 
 void AppendTranslatedDate(std::string_view date, std::string& out) {
+  // Each rule replaces the first occurrence of its text. The months whose
+  // French abbreviation is the English one (jan, mar, jun, jul, sep, oct,
+  // nov) need no rule: lower case is all they take.
   static constexpr std::pair<std::string_view, const char*> kRules[] = {
-      {" jan ", " jan "}, {" feb ", " fév "}, {" mar ", " mar "}, {" apr ", " avr "},
-      {" may ", " mai "}, {" jun ", " jun "}, {" jul ", " jul "}, {" aug ", " aoû "},
-      {" sep ", " sep "}, {" oct ", " oct "}, {" nov ", " nov "}, {" dec ", " déc "},
-      {"abt ", "vers "},  {"bef ", "avant "}, {"aft ", "après "}, {"bet ", "entre "},
-      {" and ", " et "}};
+      {" feb ", " fév "}, {" apr ", " avr "}, {" may ", " mai "}, {" aug ", " aoû "},
+      {" dec ", " déc "}, {"abt ", "vers "},  {"bef ", "avant "}, {"aft ", "après "},
+      {"bet ", "entre "}, {" and ", " et "}};
   // The replacements in Windows-1252, converted once.
   static const std::array<std::string, std::size(kRules)> kReplacements = [] {
     std::array<std::string, std::size(kRules)> converted;
@@ -286,9 +375,13 @@ void AppendTranslatedDate(std::string_view date, std::string& out) {
     return needed;
   }();
   const std::size_t start = out.size();
-  out.append(date);
-  for (std::size_t i = start; i < out.size(); ++i) out[i] = LowerCp1252(out[i]);
-  uint32_t present = LettersOf(std::string_view(out).substr(start));
+  out.resize(start + date.size());
+  uint32_t present = 0;
+  for (std::size_t i = 0; i < date.size(); ++i) {
+    const LoweredByte& byte = kLowered[static_cast<unsigned char>(date[i])];
+    out[start + i] = byte.lower;
+    present |= byte.letter;
+  }
   for (std::size_t i = 0; i < kReplacements.size(); ++i) {
     if ((present & kNeeded[i]) != kNeeded[i]) continue;
     if (ReplaceFirst(out, start, kRules[i].first, kReplacements[i])) {
@@ -312,12 +405,15 @@ void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& o
   const int level = LevelOf(line);
   std::string_view date;
   std::string_view place;
+  // The lines one level below the event; on each, the first " DATE " and the
+  // first " PLAC ", the last line that has one giving it.
   while (*lineEnd != '\0') {
     line = lineEnd + 1;
-    lineEnd = LineEnd(line);
     if (LevelOf(line) != level + 1) break;
-    if (const char* d = FindInLine(line, lineEnd, " DATE ")) date = RestOfLine(d + 6, kDateLimit);
-    if (const char* p = FindInLine(line, lineEnd, " PLAC ")) place = TrimPlaceTail(RestOfLine(p + 6, kPlaceLimit));
+    EventLine fields = ScanEventLine(line);
+    lineEnd = fields.end;
+    if (fields.date != nullptr) date = RestOfLine(fields.date, kDateLimit);
+    if (fields.place != nullptr) place = TrimPlaceTail(RestOfLine(fields.place, kPlaceLimit));
   }
   // "%17s %s"
   const std::size_t start = out.size();

@@ -84,15 +84,6 @@ std::string Cp1252FromUtf8(std::string_view text) {
   return out;
 }
 
-char LowerCp1252(char byte) {
-  const auto b = static_cast<unsigned char>(byte);
-  if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
-  if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
-  if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 16);  // Š Œ Ž
-  if (b == 0x9F) return static_cast<char>(0xFF);                               // Ÿ
-  return byte;
-}
-
 void LowerCp1252InPlace(std::string& text) {
   for (char& c : text) c = LowerCp1252(c);
 }

@@ -21,7 +21,14 @@ std::string Utf8FromCp1252(std::string_view text);
 std::string Cp1252FromUtf8(std::string_view text);
 
 // Lower case of one Windows-1252 byte, accented capitals included.
-char LowerCp1252(char byte);
+constexpr char LowerCp1252(char byte) {
+  const auto b = static_cast<unsigned char>(byte);
+  if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
+  if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
+  if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 16);  // Š Œ Ž
+  if (b == 0x9F) return static_cast<char>(0xFF);                               // Ÿ
+  return byte;
+}
 void LowerCp1252InPlace(std::string& text);
 
 // True for the bytes the program treats as letters when trimming places and

@@ -48,6 +48,12 @@ void ReportFile::Write(char c, std::size_t count) {
 }
 
 void ReportFile::WriteRaw(std::string_view bytes) {
+  if (bytes.size() >= kBufferSize / 2) {
+    // A large block goes out as it stands rather than through the buffer.
+    Flush();
+    if (file_ != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+    return;
+  }
   buffer_.append(bytes);
   if (buffer_.size() >= kBufferSize) Flush();
 }

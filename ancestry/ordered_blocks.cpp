@@ -1,0 +1,119 @@
+#include "ancestry/ordered_blocks.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace quenor {
+namespace {
+
+constexpr unsigned kMostThreads = 4;
+
+class BlockQueue {
+ public:
+  BlockQueue(const BlockWork& work, unsigned threads)
+      : work_(work), window_(2 * static_cast<int>(threads)), texts_(static_cast<std::size_t>(work.count)),
+        ready_(static_cast<std::size_t>(work.count), false) {}
+
+  // A producing thread: takes the next block while any is left.
+  void Produce() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [&] { return nextToProduce_ >= work_.count || stopped_ || MayProduce(); });
+      if (nextToProduce_ >= work_.count || stopped_) return;
+      ProduceOne(lock);
+    }
+  }
+
+  // The calling thread: consumes the blocks in order, producing when the next
+  // one is not ready yet.
+  void ConsumeInOrder() {
+    std::unique_lock lock(mutex_);
+    while (nextToConsume_ < work_.count && !stopped_) {
+      const auto i = static_cast<std::size_t>(nextToConsume_);
+      if (ready_[i]) {
+        std::string text = std::move(texts_[i]);
+        lock.unlock();
+        work_.consume(text);
+        lock.lock();
+        ++nextToConsume_;
+        changed_.notify_all();
+      } else if (nextToProduce_ < work_.count && MayProduce()) {
+        ProduceOne(lock);
+      } else {
+        changed_.wait(lock);
+      }
+    }
+  }
+
+  void Stop(std::exception_ptr failure) {
+    std::lock_guard lock(mutex_);
+    if (!failure_) failure_ = failure;
+    stopped_ = true;
+    changed_.notify_all();
+  }
+
+  std::exception_ptr Failure() const { return failure_; }
+
+ private:
+  bool MayProduce() const { return nextToProduce_ < nextToConsume_ + window_; }
+
+  void ProduceOne(std::unique_lock<std::mutex>& lock) {
+    const int i = nextToProduce_++;
+    lock.unlock();
+    std::string text;
+    work_.produce(i, text);
+    lock.lock();
+    texts_[static_cast<std::size_t>(i)] = std::move(text);
+    ready_[static_cast<std::size_t>(i)] = true;
+    changed_.notify_all();
+  }
+
+  const BlockWork& work_;
+  const int window_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::string> texts_;
+  std::vector<bool> ready_;
+  int nextToProduce_ = 0;
+  int nextToConsume_ = 0;
+  bool stopped_ = false;
+  std::exception_ptr failure_;
+};
+
+unsigned ThreadsFor(const BlockWork& work, unsigned threads) {
+  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+  return std::clamp(threads, 1u, std::min(kMostThreads, static_cast<unsigned>(std::max(work.count, 1))));
+}
+
+}  // namespace
+
+void ProduceInOrder(const BlockWork& work, unsigned threads) {
+  if (work.count <= 0) return;
+  threads = ThreadsFor(work, threads);
+  BlockQueue queue(work, threads);
+  auto guarded = [&queue](auto&& run) {
+    try {
+      run();
+    } catch (...) {
+      queue.Stop(std::current_exception());
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (unsigned t = 1; t < threads; ++t) {
+    try {
+      helpers.emplace_back([&] { guarded([&] { queue.Produce(); }); });
+    } catch (const std::system_error&) {
+      break;  // no more threads to be had: those running do the work
+    }
+  }
+  guarded([&] { queue.ConsumeInOrder(); });
+  for (std::thread& helper : helpers) helper.join();
+  if (queue.Failure()) std::rethrow_exception(queue.Failure());
+}
+
+}  // namespace quenor
