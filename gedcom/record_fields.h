@@ -34,6 +34,8 @@ void AppendName(const NameParts& parts, int format, std::string& out);
 std::string FormatCount(int32_t count);
 
 // GEDCOM date to lower-case French ("12 FEB 1850" -> "12 fév 1850").
+// The Append forms add to `out`, so that a report of a million lines reuses
+// one string.
 std::string TranslateDate(std::string_view date);
 void AppendTranslatedDate(std::string_view date, std::string& out);
 

@@ -5,6 +5,7 @@
 #include "ancestry/ancestor_loops.h"
 #include "ancestry/ancestor_walk.h"
 #include "ancestry/is_named.h"
+#include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "tests/ancestry/pedigree_text.h"
 #include "tests/support/session_fixture.h"
@@ -193,6 +194,30 @@ TEST_F(AncestorTableTest, LoopCheckOnAHandMadeTableCountsEachError) {
   EXPECT_EQ(Messages().size(), 2u);
 }
 
+TEST_F(AncestorTableTest, CousinsMarriedTwiceOverAreNoLoop) {
+  // Paul's parents are first cousins: grandparents 8 and 9 stand twice in
+  // the table, on separate lines, and nobody is his own ancestor.
+  Load(PedigreeText()
+           .Person(1, "Paul /Martin/", 1)
+           .Person(2, "Jean /Martin/", 2)
+           .Person(3, "Marie /Durand/", 3)
+           .Person(4, "Louis /Martin/", 4)
+           .Person(5, "Anne /Roy/")
+           .Person(6, "Pierre /Durand/")
+           .Person(7, "Rose /Martin/", 4)
+           .Person(8, "Jacques /Martin/")
+           .Person(9, "Jeanne /Blanc/")
+           .Family(1, 2, 3)
+           .Family(2, 4, 5)
+           .Family(3, 6, 7)
+           .Family(4, 8, 9));
+  Fill(1);
+  EXPECT_EQ(Table()[8], 8);
+  EXPECT_EQ(Table()[14], 8);
+  EXPECT_EQ(CheckLoops(), 0);
+  EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(AncestorTableTest, NamedMeansALetterInTheName) {
   Load(PedigreeText()
            .Person(1, "Jean /Dupont/")
@@ -207,6 +232,19 @@ TEST_F(AncestorTableTest, NamedMeansALetterInTheName) {
   EXPECT_TRUE(IsNamed(index, 4));
   EXPECT_FALSE(IsNamed(index, 5));
   EXPECT_FALSE(IsNamed(index, 99));
+}
+
+TEST_F(AncestorTableTest, NamedLooksAtTheSurnameFirstFormAsCut) {
+  // "38 digits, Jean" is cut at its last blank within 40 characters, which
+  // leaves the digits and the comma only: no letter.
+  const std::string digits(38, '7');
+  // With a shorter surname the given name stays, and it has letters.
+  const std::string fewer(30, '7');
+  Load(PedigreeText().Person(1, "Jean /" + digits + "/").Person(2, "Jean /" + fewer + "/"));
+  const GedcomIndex& index = fixture.session.index;
+  EXPECT_EQ(PersonName(index, 1, 1), digits + ",");
+  EXPECT_FALSE(IsNamed(index, 1));
+  EXPECT_TRUE(IsNamed(index, 2));
 }
 
 }  // namespace

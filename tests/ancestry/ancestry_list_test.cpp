@@ -1,11 +1,15 @@
 // The ancestry list LstAscd.TXT, byte for byte.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <set>
 #include <sstream>
 
 #include "ancestry/ancestry_analysis.h"
 #include "ancestry/ancestry_list.h"
 #include "ancestry/ancestry_list_layout.h"
+#include "ancestry/ancestry_statistics.h"
+#include "session/session.h"
 #include "platform/cp1252.h"
 #include "tests/ancestry/pedigree_text.h"
 #include "tests/support/session_fixture.h"
@@ -110,6 +114,107 @@ TEST_F(AncestryListTest, RepeatedAncestorHasOneLinePerNumberAndColumnsAreFixed) 
   EXPECT_EQ(roseLines[0].substr(kMarriageDateColumn, kMarriageDateWidth), "       3 mar 1890");
   EXPECT_EQ(roseLines[1].substr(kMarriageDateColumn, kMarriageDateWidth), "        vers 1895");
   EXPECT_EQ(roseLines[0].substr(kMarriagePlaceColumn), "Nantes");
+}
+
+// A pedigree of 16 generations in which person k is the ancestor of
+// Stradonitz number k and family f the parents of person f; some persons of
+// the last generation are left out, two have no name.
+class LargePedigree {
+ public:
+  static constexpr int kLast = (1 << 16) - 1;
+  const std::set<int> missing{32768, 32769, 32770, 32771, 49152, 49153};
+  const std::set<int> unnamed{40000, 50001};
+
+  PedigreeText Text() const {
+    PedigreeText text;
+    for (int k = 1; k <= kLast; ++k) {
+      if (missing.count(k) != 0) continue;
+      text.Person(k, unnamed.count(k) != 0 ? "" : "P" + std::to_string(k) + " /N" + std::to_string(k) + "/",
+                  k < (1 << 15) ? k : 0);
+    }
+    for (int f = 1; f < (1 << 15); ++f) {
+      text.Family(f, Present(2 * f) ? 2 * f : 0, Present(2 * f + 1) ? 2 * f + 1 : 0, Date(f, kEnglish),
+                  "Lieu" + std::to_string(f) + "x");
+    }
+    return text;
+  }
+
+  // The list as printf would write it, line by line.
+  std::vector<std::string> ExpectedLines() const {
+    std::vector<std::string> lines = {"", "", "", "", Line(1, "")};
+    int generation = 1;
+    int entries = 1;
+    for (int k = 2; k <= kLast; ++k) {
+      if (!Present(k)) continue;
+      for (; (1 << generation) <= k; ++generation) {
+        const std::string rule(48, '-');
+        char heading[160];
+        std::snprintf(heading, sizeof heading, "%s %2d %s %s", rule.c_str(), generation + 1,
+                      Cp1252FromUtf8("ième génération").c_str(), rule.c_str());
+        lines.push_back(heading);
+      }
+      char marriage[80];
+      std::snprintf(marriage, sizeof marriage, "%17s Lieu%dx", Cp1252FromUtf8(Date(k / 2, kFrench)).c_str(), k / 2);
+      lines.push_back(Line(k, marriage));
+      ++entries;
+    }
+    lines.push_back("");
+    char count[64];
+    std::snprintf(count, sizeof count, "%19sNombre d'apparitions: %d %03d", " ", entries / 1000, entries % 1000);
+    lines.push_back(count);
+    return lines;
+  }
+
+ private:
+  static constexpr bool kEnglish = false;
+  static constexpr bool kFrench = true;
+
+  bool Present(int k) const { return missing.count(k) == 0; }
+
+  static std::string Date(int f, bool french) {
+    static const char* const kEnglishMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                 "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    static const char* const kFrenchMonths[] = {"jan", "fév", "mar", "avr", "mai", "jun",
+                                                "jul", "aoû", "sep", "oct", "nov", "déc"};
+    return std::to_string(1 + f % 28) + " " + (french ? kFrenchMonths : kEnglishMonths)[f % 12] + " " +
+           std::to_string(1700 + f % 300);
+  }
+
+  std::string Line(int k, const std::string& marriage) const {
+    const std::string name = unnamed.count(k) != 0 ? "" : "P" + std::to_string(k) + " N" + std::to_string(k);
+    char line[200];
+    std::snprintf(line, sizeof line, "%10d %7d %-40s %s", k, k, name.c_str(), marriage.c_str());
+    return line;
+  }
+};
+
+TEST_F(AncestryListTest, SixteenGenerationsLineByLine) {
+  const LargePedigree pedigree;
+  Load(pedigree.Text());
+  const std::vector<std::string> lines = LinesOf(Build(1));
+  const std::vector<std::string> expected = pedigree.ExpectedLines();
+  ASSERT_EQ(lines.size(), expected.size());
+  std::size_t differences = 0;
+  for (std::size_t i = 4; i < lines.size() && differences < 5; ++i) {
+    if (lines[i] != expected[i]) {
+      ++differences;
+      ADD_FAILURE() << "line " << i + 1 << "\n  written:  " << lines[i] << "\n  expected: " << expected[i];
+    }
+  }
+  EXPECT_EQ(differences, 0u);
+  EXPECT_TRUE(fixture.ui.messages.empty());
+}
+
+TEST_F(AncestryListTest, StatisticsOfALargeAnalysisAsIfEveryNameWereReadAgain) {
+  // The analysis learns whose names count while it writes the list; the
+  // statistics must be those that reading every name again gives.
+  Load(LargePedigree().Text());
+  fixture.session.chosenLine = "      1";
+  ASSERT_EQ(AnalyseAncestry(fixture.session), AncestryOutcome::Analysed);
+  const std::string statistics = fixture.Report("Stat.TXT");
+  ASSERT_TRUE(WriteAncestryStatistics(fixture.session));
+  EXPECT_EQ(fixture.Report("Stat.TXT"), statistics);
+  EXPECT_NE(statistics.find("65 529"), std::string::npos) << statistics;
 }
 
 }  // namespace
