@@ -53,12 +53,16 @@ struct NameValue {
   bool oneLine = true;            // no line feed inside the value
 };
 
-// The bytes the scan of a NAME value stops at.
-constexpr auto kNameValueStops = [] {
+// The bytes a scan stops at, by byte value: one look-up a byte keeps the
+// scans of long values quick.
+constexpr std::array<bool, 256> StopsAt(std::string_view bytes) {
   std::array<bool, 256> stops{};
-  stops['/'] = stops['\n'] = stops['\0'] = true;
+  for (char c : bytes) stops[static_cast<unsigned char>(c)] = true;
   return stops;
-}();
+}
+
+// The NAME value scan stops at slashes and at the line ends.
+constexpr auto kNameValueStops = StopsAt(std::string_view("/\n\0", 3));
 
 NameValue ScanNameValue(const char* value) {
   NameValue scanned;
@@ -215,13 +219,8 @@ struct EventLine {
   const char* end = nullptr;
 };
 
-// The bytes a scan of a line stops at: blank, line feed and NUL; one look-up
-// a byte keeps the scan of long lines quick.
-constexpr auto kBlankOrLineEnd = [] {
-  std::array<bool, 256> stops{};
-  stops[' '] = stops['\n'] = stops['\0'] = true;
-  return stops;
-}();
+// The scan of a line under an event stops at blanks and at the line end.
+constexpr auto kBlankOrLineEnd = StopsAt(std::string_view(" \n\0", 3));
 
 EventLine ScanEventLine(const char* line) {
   EventLine fields;
