@@ -176,7 +176,7 @@ class LargePedigree {
                                                  "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
     static const char* const kFrenchMonths[] = {"jan", "fév", "mar", "avr", "mai", "jun",
                                                 "jul", "aoû", "sep", "oct", "nov", "déc"};
-    return std::to_string(1 + f % 28) + " " + (french ? kFrenchMonths : kEnglishMonths)[f % 12] + " " +
+    return std::to_string(1 + f % 28) + " " + (french ? kFrenchMonths[f % 12] : kEnglishMonths[f % 12]) + " " +
            std::to_string(1700 + f % 300);
   }
 
