@@ -433,7 +433,9 @@ std::string MarriageLine(const GedcomIndex& index, int32_t family) {
 void ForEachSpouseFamily(const GedcomIndex& index, int32_t n, const std::function<bool(int32_t)>& visit) {
   const char* record = index.IndividualRecord(n);
   if (record == nullptr) return;
-  for (const char* found = FindTag(record, " FAMS "); found != nullptr; found = FindTag(found + 1, " FAMS ")) {
+  // The FAMS lines close a record that may be long: the library's search
+  // crosses long texts quickest.
+  for (const char* found = std::strstr(record, " FAMS "); found != nullptr; found = std::strstr(found + 1, " FAMS ")) {
     const char* lineEnd = LineEnd(found);
     const char* at = std::strchr(found, '@');
     if (at == nullptr || at >= lineEnd) continue;
