@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fanchart/field_clamps.h"
+#include "fanchart/page_count.h"
 
 namespace quenor {
 namespace {
@@ -23,12 +24,9 @@ int RingCountOf(long generations) {
 }
 
 int PagesFor(double size, double pageSize, double overlap) {
-  double step = pageSize - overlap;
-  if (!(step > 0.0)) return 1;
-  double pages = std::ceil(size / step);
-  if (!(pages >= 1.0)) return 1;
-  if (pages > kMostPages) return kMostPages;
-  return static_cast<int>(pages);
+  // A figure for the dialog while its fields are being typed: a page without
+  // room shows as one page.
+  return PagesToCover(size, pageSize, overlap, kMostPages, 1);
 }
 
 FanDialogFigures ComputeFanDialogFigures(const FanDialogFields& fields) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fanchart/fan_geometry.h"
+#include "fanchart/page_count.h"
 
 namespace quenor {
 namespace {
@@ -18,10 +19,8 @@ FanDrawingSize DrawingSizeOf(int generations, double scale, double ringWidth, do
 }
 
 int PagesNeeded(double size, double pageSize, double overlap) {
-  const double usable = pageSize - overlap;
-  if (!(usable > 0.0)) return kMaxPagesPerSide;
-  const double pages = std::ceil(size / usable);
-  return static_cast<int>(std::clamp(pages, 1.0, static_cast<double>(kMaxPagesPerSide)));
+  // A run tiles at most 1000 pages a side, as many as that when a page has no room.
+  return PagesToCover(size, pageSize, overlap, kMaxPagesPerSide, kMaxPagesPerSide);
 }
 
 void TileFanChart(FanLayout& layout, bool wholeDrawingOnOnePage) {

@@ -3,8 +3,11 @@
 // joining marks.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "fanchart/fan_geometry.h"
 #include "fanchart/fan_pages.h"
+#include "fanchart/page_count.h"
 #include "platform/isotropic_mapping.h"
 #include "platform/recording_canvas.h"
 
@@ -63,6 +66,16 @@ TEST(FanPages, OutOfRangeSettingsAreBroughtToTheirLimits) {
   EXPECT_EQ(layout.firstStradonitz, 1);
   EXPECT_TRUE(layout.drawingActive);
   EXPECT_EQ(PagesNeeded(10.0, 0.04, 0.04), 1000);  // a page without room is no division by zero
+}
+
+TEST(FanPages, PagesToCoverAnEdge) {
+  // 8-inch pages overlapping by 0.5: 7.5 inches of drawing a page.
+  EXPECT_EQ(PagesToCover(7.5, 8.0, 0.5, 1000, 1000), 1);
+  EXPECT_EQ(PagesToCover(7.6, 8.0, 0.5, 1000, 1000), 2);
+  EXPECT_EQ(PagesToCover(0.0, 8.0, 0.5, 1000, 1000), 1);
+  EXPECT_EQ(PagesToCover(1e9, 8.0, 0.5, 1000, 1000), 1000);
+  EXPECT_EQ(PagesToCover(10.0, 0.5, 0.5, 1000, 7), 7);
+  EXPECT_EQ(PagesToCover(std::nan(""), 8.0, 0.5, 1000, 1000), 1);
 }
 
 TEST(FanPages, OnePageIsCentredOnTheFan) {
