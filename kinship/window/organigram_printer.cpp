@@ -7,6 +7,7 @@
 #include "fanchart/window/printer_choice.h"
 #include "kinship/organigram_print_layout.h"
 #include "kinship/window/qpainter_organigram_surface.h"
+#include "platform/qt/dash_pattern.h"
 
 namespace quenor {
 namespace {
@@ -17,6 +18,7 @@ constexpr int kGuideInset = 2;
 void DrawAssemblyGuides(QPainter& painter, const AssemblyGuides& guides, int pw, int ph) {
   if (!guides.left && !guides.bottom) return;
   QPen dashed(Qt::black, 0, Qt::DashLine);
+  dashed.setDashPattern(DashPatternFor(painter.device(), false, 1.0));
   QPen previous = painter.pen();
   painter.setPen(dashed);
   if (guides.left) painter.drawLine(kGuideInset, kGuideInset, kGuideInset, ph - kGuideInset);

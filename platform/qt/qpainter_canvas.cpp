@@ -11,6 +11,7 @@
 #include <mutex>
 
 #include "platform/cp1252.h"
+#include "platform/qt/dash_pattern.h"
 
 namespace quenor {
 namespace {
@@ -92,6 +93,9 @@ void QPainterCanvas::ApplyPen() {
   pen.setStyle(PenStyleOf(pen_.style));
   pen.setWidthF(width < 1.0 ? 0.0 : width);  // 0: one device pixel
   pen.setCapStyle(Qt::FlatCap);
+  if (pen_.style != PenStyle::Solid) {
+    pen.setDashPattern(DashPatternFor(painter_.device(), pen_.style == PenStyle::Dot, width));
+  }
   painter_.setPen(pen);
 }
 

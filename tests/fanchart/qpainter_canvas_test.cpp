@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRect>
 #include <string>
+#include <vector>
 
 #include "fanchart/fan_pages.h"
 #include "platform/qt/fan_chart_files.h"
@@ -51,6 +52,46 @@ void MapUpright(Canvas& canvas) {
   canvas.SetWindowExtent(100, 100);
   canvas.SetViewportExtent(200, -200);
   canvas.SetViewportOrigin(0, 200);
+}
+
+// The lengths of the dark runs along row y.
+std::vector<int> DarkRunsOf(const QImage& image, int y) {
+  std::vector<int> runs;
+  int run = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    if (qGray(image.pixel(x, y)) < 128) {
+      ++run;
+    } else if (run > 0) {
+      runs.push_back(run);
+      run = 0;
+    }
+  }
+  if (run > 0) runs.push_back(run);
+  return runs;
+}
+
+TEST_F(QPainterCanvasTest, DashesKeepTheirLengthOnPaperWhateverTheResolution) {
+  // A dashed line 2,000 pixels long, at 96 and at 1200 dots an inch: the
+  // dashes of the printer are as long in inches as those of the screen.
+  for (const int dpi : {96, 1200}) {
+    QImage image = WhiteImage(2000, 20);
+    const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    {
+      QPainter painter(&image);
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      QPainterCanvas canvas(painter);
+      canvas.SetWindowExtent(2000, 20);
+      canvas.SetViewportExtent(2000, 20);
+      canvas.SelectPen(CanvasPen{PenStyle::Dash, 1, 0});
+      canvas.DrawLine(0, 10, 2000, 10);
+    }
+    const std::vector<int> runs = DarkRunsOf(image, 10);
+    ASSERT_GE(runs.size(), 3u) << dpi << " dpi";
+    const double dashInches = static_cast<double>(runs[1]) / dpi;
+    EXPECT_NEAR(dashInches, 4.0 / 96, 1.5 / 96) << dpi << " dpi, dashes of " << runs[1] << " pixels";
+  }
 }
 
 TEST_F(QPainterCanvasTest, ProgramFacesAreFoundOnThisSystem) {
