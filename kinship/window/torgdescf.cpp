@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "fanchart/window/printer_choice.h"
 #include "gedcom/record_fields.h"
@@ -23,6 +25,7 @@ const QString kScreenFace = QStringLiteral("MS Sans Serif");
 constexpr int kTitleHeight = -14;
 constexpr int kNameHeight = -11;
 constexpr int kScrollPixelsPerRow = 30;
+constexpr int kTitleMargin = 10;
 
 OrganigramNames NamesOf(const Session& session) {
   const GedcomIndex* index = &session.index;
@@ -46,8 +49,18 @@ void OrganigramView::SetText(const OrganigramText* text, const std::string& titl
   viewport()->update();
 }
 
+int OrganigramView::TitleWidth() const {
+  const QFontMetrics metrics(OrganigramFontOf(kScreenFace, kTitleHeight), viewport());
+  return metrics.horizontalAdvance(QString::fromStdString(Utf8FromCp1252(title_)));
+}
+
+int OrganigramView::TitleCentre() const {
+  if (!text_) return 0;
+  return std::max(text_->Centre(), TitleWidth() / 2 + kTitleMargin);
+}
+
 void OrganigramView::UpdateScrollRanges() {
-  int width = text_ ? 2 * text_->Centre() : 0;
+  int width = text_ ? std::max(2 * text_->Centre(), TitleCentre() + TitleWidth() / 2 + kTitleMargin) : 0;
   int height = text_ ? kScrollPixelsPerRow * text_->RowCount() : 0;
   QSize page = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, width - page.width()));
@@ -70,6 +83,7 @@ void OrganigramView::paintEvent(QPaintEvent*) {
                                     OrganigramFontOf(kScreenFace, kNameHeight));
   OrganigramGeometry geometry =
       ScreenGeometry(*text_, horizontalScrollBar()->value(), verticalScrollBar()->value());
+  geometry.titleX = TitleCentre();
   lineCount_ = PaintOrganigram(*text_, title_, NamesOf(session_), geometry, surface);
 }
 

@@ -27,6 +27,9 @@ class OrganigramView : public QAbstractScrollArea {
   void SetText(const OrganigramText* text, const std::string& title);
   // The drawing's height in lines after the last paint.
   int LineCount() const { return lineCount_; }
+  // Where the caption is centred: over the drawing, or further right when it
+  // is wider than the drawing, so that it shows whole.
+  int TitleCentre() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,6 +37,7 @@ class OrganigramView : public QAbstractScrollArea {
 
  private:
   void UpdateScrollRanges();
+  int TitleWidth() const;
 
   Session& session_;
   const OrganigramText* text_ = nullptr;

@@ -9,7 +9,10 @@
 #include <QPageSize>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "fanchart/window/printer_choice.h"
 #include "kinship/kinship_search.h"
@@ -129,6 +132,45 @@ TEST_F(OrganigramWindowTest, ScrollRangesFollowTheDrawing) {
   EXPECT_EQ(window.view().horizontalScrollBar()->maximum(), 2 * text.Centre() - viewWidth);
   window.view().horizontalScrollBar()->setValue(100);
   EXPECT_TRUE(Drawn(window));
+}
+
+// The left and right ends of the dark pixels in the band of the caption.
+std::pair<int, int> CaptionInk(TOrgDescF& window) {
+  const QImage shot = window.view().viewport()->grab().toImage();
+  int left = shot.width();
+  int right = -1;
+  for (int y = 8; y < 20; ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (qGray(shot.pixel(x, y)) < 100) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  return {left, right};
+}
+
+TEST_F(OrganigramWindowTest, ACaptionWiderThanTheDrawingShowsWhole) {
+  // Three names of nearly 40 characters make a caption far wider than the
+  // single line of the drawing.
+  std::string gedcom = kOneLine;
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{"Jean /Dupont/", "Jean-Baptiste Marie /Dupont-Delacour/"},
+                                 {"Marie /Martin/", "Marie-Madeleine Louise /Martin-Lefebvre/"},
+                                 {"Paul /Dupont/", "Paul-Emmanuel Joseph /Dupont-Delacour/"}}) {
+    gedcom.replace(gedcom.find(from), from.size(), to);
+  }
+  ASSERT_TRUE(SearchDescent(gedcom.c_str(), 1, 4));
+  TOrgDescF window(fixture.session, printer);
+  window.resize(400, 300);
+  window.ShowOrganigram();
+  ASSERT_GT(window.view().TitleCentre(), window.text().Centre());
+  // Its first letter stands in the margin, not cut by the window's edge...
+  EXPECT_GE(CaptionInk(window).first, 5);
+  EXPECT_LE(CaptionInk(window).first, 20);
+  // ...and scrolled right to the end, so does its last one.
+  QScrollBar& scroll = *window.view().horizontalScrollBar();
+  scroll.setValue(scroll.maximum());
+  const int right = CaptionInk(window).second;
+  EXPECT_GT(right, 0);
+  EXPECT_LT(right, window.view().viewport()->width() - 5);
 }
 
 TEST_F(OrganigramWindowTest, ScaleFieldComesBackToItsLimits) {
