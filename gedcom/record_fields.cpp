@@ -61,15 +61,19 @@ constexpr std::array<bool, 256> StopsAt(std::string_view bytes) {
   return stops;
 }
 
+// The first byte from `p` that `stops` holds (NUL must be one of them).
+const char* NextStop(const char* p, const std::array<bool, 256>& stops) {
+  while (!stops[static_cast<unsigned char>(*p)]) ++p;
+  return p;
+}
+
 // The NAME value scan stops at slashes and at the line ends.
 constexpr auto kNameValueStops = StopsAt(std::string_view("/\n\0", 3));
 
 NameValue ScanNameValue(const char* value) {
   NameValue scanned;
-  const char* p = value;
-  for (;; ++p) {
-    if (!kNameValueStops[static_cast<unsigned char>(*p)]) continue;
-    if (*p == '\0') break;
+  const char* p = NextStop(value, kNameValueStops);
+  for (; *p != '\0'; p = NextStop(p + 1, kNameValueStops)) {
     if (*p == '/') {
       if (scanned.slash == nullptr) {
         scanned.slash = p;
@@ -224,10 +228,8 @@ constexpr auto kBlankOrLineEnd = StopsAt(std::string_view(" \n\0", 3));
 
 EventLine ScanEventLine(const char* line) {
   EventLine fields;
-  const char* p = line;
-  for (;; ++p) {
-    if (!kBlankOrLineEnd[static_cast<unsigned char>(*p)]) continue;
-    if (*p != ' ') break;
+  const char* p = NextStop(line, kBlankOrLineEnd);
+  for (; *p == ' '; p = NextStop(p + 1, kBlankOrLineEnd)) {
     if (fields.date == nullptr && StartsWith(p + 1, "DATE ")) {
       fields.date = p + 6;
     } else if (fields.place == nullptr && StartsWith(p + 1, "PLAC ")) {
