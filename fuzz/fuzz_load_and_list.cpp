@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ancestry/ancestry_analysis.h"
 #include "gedcom/gedcom_loader.h"
 #include "gedcom/record_fields.h"
 #include "platform/clock.h"
@@ -79,5 +80,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ++read;
   }
   sink = sink + ReadPerson(index, index.HighestIndividual());
+  // The ancestry analysis of the first individual that has parents, as if
+  // chosen in the list: table, list, statistics, loops.
+  for (int32_t n = 1; n <= last; ++n) {
+    if (index.ParentFamily(n) == 0) continue;
+    harness.session.chosenLine = std::to_string(n);
+    quenor::AnalyseAncestry(harness.session);
+    break;
+  }
   return 0;
 }
