@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "gedcom/gedcom_index.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "session/session.h"
@@ -79,6 +80,9 @@ bool AnyRepeatedPerson(const AncestorTable& table, int generations) {
   const int32_t end = int32_t{1} << generations;
   int32_t highest = 0;
   for (int32_t k = 1; k < end; ++k) highest = std::max(highest, table[k]);
+  // A pointer to a number no file can index (@I2147483647@) would make the
+  // marks huge: such a table goes to the full check.
+  if (highest > GedcomIndex::kMaxIndividual) return true;
   std::vector<bool> seen(static_cast<std::size_t>(highest) + 1);
   for (int32_t k = 1; k < end; ++k) {
     const int32_t person = table[k];

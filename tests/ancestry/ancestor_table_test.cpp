@@ -194,6 +194,18 @@ TEST_F(AncestorTableTest, LoopCheckOnAHandMadeTableCountsEachError) {
   EXPECT_EQ(Messages().size(), 2u);
 }
 
+TEST_F(AncestorTableTest, LoopThroughANumberNoFileIndexesIsFound) {
+  // A pointer read as the highest 32-bit number fills the table like any other.
+  Load(PedigreeText().Person(1, "Jean /Un/"));
+  AncestorTable table;
+  table[1] = 1;
+  table[3] = 2147483647;
+  table[6] = 2147483647;
+  EXPECT_EQ(CheckAncestorLoops(fixture.session, table, 6), 2);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[0].text.rfind("2147483647 ", 0), 0u);
+}
+
 TEST_F(AncestorTableTest, CousinsMarriedTwiceOverAreNoLoop) {
   // Paul's parents are first cousins: grandparents 8 and 9 stand twice in
   // the table, on separate lines, and nobody is his own ancestor.
