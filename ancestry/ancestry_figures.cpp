@@ -123,10 +123,19 @@ class AncestryMeasure {
       if (appearances == 2) ++figures_.repeated;
     }
     figures_.distinct = static_cast<int32_t>(persons.size());
+    // Persons by count, gathered in a flat table first: a million persons
+    // seen once would otherwise be a million look-ups in the map.
+    std::vector<int32_t> personsByCount;
     for (int32_t person : persons) {
       const int32_t appearances = tallies_[person].appearances;
-      ++figures_.distribution[appearances];
+      if (static_cast<std::size_t>(appearances) >= personsByCount.size()) {
+        personsByCount.resize(static_cast<std::size_t>(appearances) + 1);
+      }
+      ++personsByCount[static_cast<std::size_t>(appearances)];
       if (appearances >= 2) figures_.repeatedAncestors.push_back({person, appearances});
+    }
+    for (std::size_t count = 1; count < personsByCount.size(); ++count) {
+      if (personsByCount[count] != 0) figures_.distribution[static_cast<int32_t>(count)] = personsByCount[count];
     }
     std::sort(figures_.repeatedAncestors.begin(), figures_.repeatedAncestors.end(),
               [](const RepeatedAncestor& a, const RepeatedAncestor& b) {

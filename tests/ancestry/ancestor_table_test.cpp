@@ -5,6 +5,7 @@
 #include "ancestry/ancestor_loops.h"
 #include "ancestry/ancestor_walk.h"
 #include "ancestry/is_named.h"
+#include "ancestry/named_persons.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "tests/ancestry/pedigree_text.h"
@@ -244,6 +245,12 @@ TEST_F(AncestorTableTest, NamedMeansALetterInTheName) {
   EXPECT_TRUE(IsNamed(index, 4));
   EXPECT_FALSE(IsNamed(index, 5));
   EXPECT_FALSE(IsNamed(index, 99));
+  // Remembered, the answers stay the same, asked once or twice, for numbers
+  // in the file or beyond it.
+  NamedPersons named(index);
+  for (int round = 0; round < 2; ++round) {
+    for (int32_t n : {1, 2, 3, 4, 5, 99, -1, 0, 10'000'001}) EXPECT_EQ(named.IsNamed(n), IsNamed(index, n)) << n;
+  }
 }
 
 TEST_F(AncestorTableTest, NamedLooksAtTheSurnameFirstFormAsCut) {
