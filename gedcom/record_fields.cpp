@@ -89,8 +89,9 @@ NameValue ScanNameValue(const char* value) {
   return scanned;
 }
 
-// Copies one name part, the run [from, runEnd) of a value that ends at `end`,
-// into `part`, with the 80-character and 40-character-then-blank limits.
+// Copies one name part, the run [from, runEnd) of the NAME value, into
+// `part`, with the 80-character and 40-character-then-blank limits; line
+// feeds inside the value (`oneLine` false) are left out.
 void CopyNamePart(const char* from, const char* runEnd, bool oneLine, bool backslashIsSlash, std::string& part) {
   const auto run = static_cast<std::size_t>(runEnd - from);
   // A short part on one line is copied whole: no limit can stop it early.
