@@ -17,9 +17,11 @@ struct BlockWork {
 };
 
 // Runs `work` with at most `threads` threads (the caller's included; 0 for as
-// many as the machine has processors). Few blocks wait to be consumed at any
-// time, so memory stays small whatever the count. An exception thrown by
-// `produce` on any thread is thrown here once every thread has stopped.
+// many as the machine has processors), never more than four nor more than
+// there are blocks: a single block is made on the caller's thread alone. Few
+// blocks wait to be consumed at any time, so memory stays small whatever the
+// count. An exception thrown by `produce` on any thread is thrown here once
+// every thread has stopped.
 void ProduceInOrder(const BlockWork& work, unsigned threads = 0);
 
 }  // namespace quenor
