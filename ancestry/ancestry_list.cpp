@@ -12,10 +12,10 @@
 #include "ancestry/is_named.h"
 #include "ancestry/named_persons.h"
 #include "ancestry/ordered_blocks.h"
-#include "ancestry/report_failure.h"
 #include "ancestry/report_printing.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
+#include "platform/report_failure.h"
 #include "session/report_slots.h"
 #include "session/session.h"
 
@@ -188,14 +188,14 @@ void WriteAncestors(ReportFile& file, const GedcomIndex& index, const AncestorTa
 bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) {
   ReportFile file;
   if (!file.Create(session.SlotPath(kSlotAncestryList))) {
-    TellReportNotWritten(session, kSlotAncestryList);
+    TellReportNotWritten(session.ui, session.SlotPath(kSlotAncestryList));
     return false;
   }
   WriteHeading(file, session.index, probant, named);
   FillAncestorTable(session.index, probant, session.ancestors);
   WriteAncestors(file, session.index, session.ancestors, named);
   if (!file.Close()) {
-    TellReportNotWritten(session, kSlotAncestryList);
+    TellReportNotWritten(session.ui, session.SlotPath(kSlotAncestryList));
     return false;
   }
   CheckAncestorLoops(session, session.ancestors, session.ancestors.lastStradonitz);

@@ -5,9 +5,9 @@
 #include "ancestry/ancestry_figures.h"
 #include "ancestry/named_persons.h"
 #include "ancestry/repeated_ancestors_report.h"
-#include "ancestry/report_failure.h"
 #include "ancestry/statistics_report.h"
 #include "platform/cp1252.h"
+#include "platform/report_failure.h"
 #include "session/session.h"
 
 namespace quenor {
@@ -29,7 +29,7 @@ bool WriteAncestryStatistics(Session& session, NamedPersons* named) {
       MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz, *named);
   const ReportTitle title{session.probantName, session.runDate};
   if (!WriteStatisticsReport(session.SlotPath(kSlotStatistics), title, figures)) {
-    TellReportNotWritten(session, kSlotStatistics);
+    TellReportNotWritten(session.ui, session.SlotPath(kSlotStatistics));
     return false;
   }
   if (figures.LastGeneration() == 0) {
@@ -38,7 +38,7 @@ bool WriteAncestryStatistics(Session& session, NamedPersons* named) {
   }
   if (figures.repeated == 0) return true;
   if (!WriteRepeatedAncestorsReport(session.SlotPath(kSlotRepeatedAncestors), session.index, title, figures)) {
-    TellReportNotWritten(session, kSlotRepeatedAncestors);
+    TellReportNotWritten(session.ui, session.SlotPath(kSlotRepeatedAncestors));
     return false;
   }
   session.slots[kSlotRepeatedAncestors].hasContent = true;

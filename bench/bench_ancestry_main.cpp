@@ -16,15 +16,15 @@
 
 #include "ancestry/ancestor_loops.h"
 #include "ancestry/ancestor_walk.h"
-#include "ancestry/is_named.h"
-#include "gedcom/record_fields.h"
 #include "ancestry/ancestry_analysis.h"
 #include "ancestry/ancestry_figures.h"
+#include "ancestry/is_named.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/population.h"
-#include "gedcom/gedcom_loader.h"
+#include "gedcom/record_fields.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {

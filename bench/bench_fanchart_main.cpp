@@ -17,11 +17,11 @@
 #include "fanchart/fan_page.h"
 #include "fanchart/fan_pages.h"
 #include "fanchart/fan_script.h"
-#include "gedcom/gedcom_loader.h"
 #include "platform/clock.h"
 #include "platform/qt/fan_chart_files.h"
 #include "platform/recording_canvas.h"
 #include "platform/user_interface.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {

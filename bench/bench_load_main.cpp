@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "gedcom/gedcom_loader.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <cstdlib>
 
 #include "cli/commands.h"
-#include "gedcom/gedcom_loader.h"
 #include "gedcom/record_fields.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace quenor {

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "ancestry/ancestry_analysis.h"
-#include "gedcom/gedcom_loader.h"
 #include "gedcom/record_fields.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {

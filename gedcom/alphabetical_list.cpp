@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "gedcom/gedcom_index.h"
 #include "gedcom/list_entry_lines.h"
 #include "gedcom/record_fields.h"
 #include "platform/collation.h"
 #include "platform/cp1252.h"
 #include "platform/report_file.h"
-#include "session/session.h"
+#include "platform/user_interface.h"
 
 namespace quenor {
 
@@ -37,22 +38,21 @@ void WriteTitle(ReportFile& file, const std::string& title) {
   file.Write("\n\n");
 }
 
-void WriteHeader(ReportFile& file, const Session& session) {
-  WriteTitle(file, AlphabeticalListTitle(session.index.IndividualCount(), session.index.FamilyCount(),
-                                         session.dataFolder));
+void WriteHeader(ReportFile& file, const GedcomIndex& index, const std::string& dataFolder) {
+  WriteTitle(file, AlphabeticalListTitle(index.IndividualCount(), index.FamilyCount(), dataFolder));
   file.Write(ColumnHeading());
   file.Write("\n");
   file.Write(Underline());
   file.Write("\n");
 }
 
-void TellWriteFailure(Session& session, const std::string& path, bool created) {
+void TellWriteFailure(UserInterface& ui, const std::string& path, bool created) {
   const std::string name = Cp1252FromUtf8(path);
   const std::string text = created ? "Impossible d'écrire le fichier "_ansi + name +
                                          ".\n\nVérifiez qu'il reste de la place sur le disque."_ansi
                                    : "Impossible de créer le fichier "_ansi + name +
                                          ".\n\nVérifiez que vous avez le droit d'écrire dans ce répertoire."_ansi;
-  session.Message("Erreur", text, MessageIcon::Stop);
+  ui.ShowMessage("Erreur", text, MessageIcon::Stop);
 }
 
 }  // namespace
@@ -62,24 +62,24 @@ std::string AlphabeticalListTitle(int32_t individuals, int32_t families, const s
          " mariages associés du fichier "_ansi + dataFolder;
 }
 
-bool WriteAlphabeticalList(Session& session, SortList& list) {
+bool WriteAlphabeticalList(const std::string& path, const GedcomIndex& index, const std::string& dataFolder,
+                           SortList& list, UserInterface& ui) {
   SortByName(list, *OpenCollation(CollationLocaleFromEnvironment()));
-  session.Status("Enregistrement...");
-  const std::string& path = session.SlotPath(kSlotAlphabeticalList);
+  ui.ShowStatus("Enregistrement...");
   ReportFile file;
   if (!file.Create(path)) {
     list.Clear();
-    TellWriteFailure(session, path, false);
+    TellWriteFailure(ui, path, false);
     return false;
   }
-  WriteHeader(file, session);
+  WriteHeader(file, index, dataFolder);
   {
-    const ListEntryLines lines(session.index, list);
+    const ListEntryLines lines(index, list);
     for (uint32_t entry : list.Order()) file.WriteRaw(lines.Of(entry));
   }
   list.Clear();
   if (!file.Close()) {
-    TellWriteFailure(session, path, true);
+    TellWriteFailure(ui, path, true);
     return false;
   }
   return true;

@@ -8,14 +8,13 @@
 #include <memory>
 #include <new>
 
-#include "gedcom/alphabetical_list.h"
 #include "gedcom/character_set.h"
+#include "gedcom/gedcom_index.h"
 #include "gedcom/record_fields.h"
 #include "gedcom/record_number.h"
 #include "gedcom/renumbering.h"
 #include "platform/cp1252.h"
-#include "session/load_report.h"
-#include "session/session.h"
+#include "platform/user_interface.h"
 
 namespace quenor {
 
@@ -33,10 +32,6 @@ struct RawFile {
 
 enum class IndexOutcome { Done, IndividualTooLarge, FamilyTooLarge };
 
-struct IndexingCounts {
-  int skippedWithoutNumber = 0;
-};
-
 std::string PathText(const std::string& path) { return Cp1252FromUtf8(path); }
 
 std::string TooLargeText() {
@@ -44,55 +39,53 @@ std::string TooLargeText() {
          "    Veuillez extraire seulement la partie pertinente du fichier GEDCOM."_ansi;
 }
 
-void RefuseFile(Session& session, const std::string& path, const std::string& text) {
-  session.Message(PathText(path), text, MessageIcon::Stop);
+void RefuseFile(UserInterface& ui, const std::string& path, const std::string& text) {
+  ui.ShowMessage(PathText(path), text, MessageIcon::Stop);
 }
-
-void TellOutOfMemory(Session& session) { session.Message("Erreur", "Pas assez de mémoire"_ansi, MessageIcon::Stop); }
 
 // A folder, a device or a pipe is refused before it is opened (reading it
 // would fail or never end).
-bool IsReadableRegularFile(Session& session, const std::string& path) {
+bool IsReadableRegularFile(UserInterface& ui, const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (std::filesystem::is_directory(status)) {
-    RefuseFile(session, path, "Ce chemin désigne un dossier et non un fichier GEDCOM."_ansi);
+    RefuseFile(ui, path, "Ce chemin désigne un dossier et non un fichier GEDCOM."_ansi);
     return false;
   }
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-    RefuseFile(session, path, "Ce chemin ne désigne pas un fichier ordinaire ; il ne peut pas être lu comme un fichier GEDCOM."_ansi);
+    RefuseFile(ui, path, "Ce chemin ne désigne pas un fichier ordinaire ; il ne peut pas être lu comme un fichier GEDCOM."_ansi);
     return false;
   }
   return true;
 }
 
 // Reads the whole file; tells the user and returns false when it cannot.
-bool ReadWholeFile(Session& session, const std::string& path, RawFile& file) {
-  if (!IsReadableRegularFile(session, path)) return false;
+bool ReadWholeFile(UserInterface& ui, const std::string& path, RawFile& file) {
+  if (!IsReadableRegularFile(ui, path)) return false;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) {
-    RefuseFile(session, path, "Impossible d'ouvrir ce fichier.\n\nVérifiez qu'il existe et que vous avez le droit de le lire."_ansi);
+    RefuseFile(ui, path, "Impossible d'ouvrir ce fichier.\n\nVérifiez qu'il existe et que vous avez le droit de le lire."_ansi);
     return false;
   }
   const std::streamoff size = in.tellg();
   if (size < 0) {
-    RefuseFile(session, path, "Impossible de lire ce fichier."_ansi);
+    RefuseFile(ui, path, "Impossible de lire ce fichier."_ansi);
     return false;
   }
   if (static_cast<unsigned long long>(size) > kMaxFileSize) {
-    RefuseFile(session, path, TooLargeText());
+    RefuseFile(ui, path, TooLargeText());
     return false;
   }
   const auto length = static_cast<std::size_t>(size);
   file.bytes.reset(new (std::nothrow) char[length + 1]);
   if (!file.bytes) {
-    TellOutOfMemory(session);
+    TellOutOfMemory(ui);
     return false;
   }
   in.seekg(0);
   if (length > 0 && !in.read(file.bytes.get(), static_cast<std::streamsize>(length))) {
     file.bytes.reset();
-    RefuseFile(session, path, "Impossible de lire ce fichier."_ansi);
+    RefuseFile(ui, path, "Impossible de lire ce fichier."_ansi);
     return false;
   }
   file.bytes[length] = '\0';
@@ -169,8 +162,7 @@ int32_t ParentFamilyOf(const char* record) {
   return ReadRecordNumber(p);
 }
 
-IndexOutcome IndexRecords(Session& session, SortList& list, IndexingCounts& counts) {
-  GedcomIndex& index = session.index;
+IndexOutcome IndexRecords(GedcomIndex& index, SortList& list, int& skippedWithoutNumber) {
   char* text = index.MutableText();
   const std::size_t length = index.TextLength();
   std::size_t position = 0;
@@ -182,7 +174,7 @@ IndexOutcome IndexRecords(Session& session, SortList& list, IndexingCounts& coun
         const int32_t n = RecordNumberOf(record);
         if (n > GedcomIndex::kMaxIndividual) return IndexOutcome::IndividualTooLarge;
         if (n <= 0) {
-          ++counts.skippedWithoutNumber;
+          ++skippedWithoutNumber;
         } else {
           index.SetIndividual(n, static_cast<int32_t>(position), ParentFamilyOf(record));
           list.Add(n, PersonName(index, 1, n), static_cast<int32_t>(position));
@@ -192,7 +184,7 @@ IndexOutcome IndexRecords(Session& session, SortList& list, IndexingCounts& coun
       const int32_t f = RecordNumberOf(record);
       if (f > GedcomIndex::kMaxFamily) return IndexOutcome::FamilyTooLarge;
       if (f <= 0) {
-        ++counts.skippedWithoutNumber;
+        ++skippedWithoutNumber;
       } else {
         index.SetFamily(f, static_cast<int32_t>(position));
       }
@@ -204,107 +196,116 @@ IndexOutcome IndexRecords(Session& session, SortList& list, IndexingCounts& coun
   return IndexOutcome::Done;
 }
 
-void TellSkippedRecords(Session& session, const IndexingCounts& counts) {
-  if (counts.skippedWithoutNumber == 0) return;
-  char text[256];
-  std::snprintf(text, sizeof text, "%d enregistrement%s dont l'identifiant ne porte aucun numéro %s été ignoré%s.",
-                counts.skippedWithoutNumber, counts.skippedWithoutNumber > 1 ? "s" : "",
-                counts.skippedWithoutNumber > 1 ? "ont" : "a", counts.skippedWithoutNumber > 1 ? "s" : "");
-  session.Message("Avertissement", Cp1252FromUtf8(text), MessageIcon::Warning);
-}
-
 // Prepares the text of the file in the index: line ends, conversion, final NUL.
-void AdoptConvertedText(Session& session, RawFile file, CharacterSet charset) {
+void AdoptConvertedText(GedcomIndex& index, RawFile file, CharacterSet charset) {
   std::size_t length = NormalizeLineEnds(file.bytes.get(), file.length);
   length = ConvertToCp1252(file.bytes.get(), length, charset);
   BlankOutNuls(file.bytes.get(), length);
   // The final line feed becomes the NUL that ends the last record.
   if (length > 0 && file.bytes[length - 1] == '\n') --length;
   file.bytes[length] = '\0';
-  session.index.AdoptText(std::move(file.bytes), length + 1);
+  index.AdoptText(std::move(file.bytes), length + 1);
 }
 
-void DisableAnalysisMenus(Session& session) {
-  session.menus.Disable(MenuItem::mAscendance);
-  session.menus.Disable(MenuItem::mLiens);
-  session.menus.Disable(MenuItem::mConsulter);
-  session.ui.MenusChanged();
-}
+// One file read, converted and indexed: the chosen file, or its renumbered copy.
+class FileLoad {
+ public:
+  FileLoad(UserInterface& ui, GedcomIndex& index, GedcomLoad& load) : ui_(ui), index_(index), load_(load) {}
 
-LoadResult LoadChosenFile(Session& session, const std::string& path) {
-  const bool isRenumberedCopy = session.renumbering.pending && path == session.renumbering.copyPath;
-  session.renumbering.pending = false;
-  // A file chosen by the user may be renumbered once; its copy may not.
-  if (!isRenumberedCopy) session.renumbering.done = false;
-
-  session.slots.ClearReportFlags();
-  DisableAnalysisMenus(session);
-  session.index.Clear();
-
-  RawFile file;
-  if (!ReadWholeFile(session, path, file)) return LoadResult::Refused;
-  const bool markSaysUtf8 = TakeOffByteOrderMark(file);
-  if (file.length > kMaxFileSize) {
-    RefuseFile(session, path, TooLargeText());
-    return LoadResult::Refused;
-  }
-  if (!StartsAsGedcom(file)) {
-    RefuseFile(session, path, "Ce fichier n'a pas le format GEDCOM");
-    return LoadResult::Refused;
-  }
-  session.ui.SetCaption("Fichier de données: "_ansi + PathText(path));
-  const CharacterSet charset =
-      markSaysUtf8 ? CharacterSet::Utf8 : DetectCharacterSet(std::string_view(file.bytes.get(), file.length));
-  AdoptConvertedText(session, std::move(file), charset);
-
-  session.slots[kSlotGedcom].path = path;
-  session.slots[kSlotGedcom].hasContent = true;
-  session.dataFolder = DataFolderOf(isRenumberedCopy && !session.renumbering.originalPath.empty()
-                                        ? session.renumbering.originalPath
-                                        : path);
-
-  session.Status("Lecture du fichier de données en cours..."_ansi);
-  session.ui.HideReport();
-  CutIntoRecords(session.index.MutableText(), session.index.TextLength());
-  SortList list;
-  IndexingCounts counts;
-  const IndexOutcome outcome = IndexRecords(session, list, counts);
-  if (outcome != IndexOutcome::Done) {
-    if (isRenumberedCopy || session.renumbering.done) {
-      ShowCapacityMessage(session, outcome == IndexOutcome::IndividualTooLarge);
-      return LoadResult::MustClose;
+  // False when the file was refused (the user was told).
+  bool TakeIn(const std::string& path) {
+    index_.Clear();
+    RawFile file;
+    if (!ReadWholeFile(ui_, path, file)) return false;
+    const bool markSaysUtf8 = TakeOffByteOrderMark(file);
+    if (file.length > kMaxFileSize) {
+      RefuseFile(ui_, path, TooLargeText());
+      return false;
     }
-    list.Clear();
-    return RenumberAndReload(session, path);
+    if (!StartsAsGedcom(file)) {
+      RefuseFile(ui_, path, "Ce fichier n'a pas le format GEDCOM");
+      return false;
+    }
+    ui_.SetCaption("Fichier de données: "_ansi + PathText(path));
+    const CharacterSet charset =
+        markSaysUtf8 ? CharacterSet::Utf8 : DetectCharacterSet(std::string_view(file.bytes.get(), file.length));
+    AdoptConvertedText(index_, std::move(file), charset);
+    load_.textPath = path;
+    return true;
   }
 
-  session.Status("Le fichier " + PathText(path) + " contient " + std::to_string(session.index.IndividualCount()) +
-                 " individus et " + std::to_string(session.index.FamilyCount()) +
-                 " mariages.   Extraction des données en cours..."_ansi);
-  if (!WriteAlphabeticalList(session, list)) return LoadResult::Refused;
-  TellSkippedRecords(session, counts);
-
-  session.slots[kSlotAlphabeticalList].hasContent = true;
-  session.menus.ApplyAfterLoad();
-  session.ui.MenusChanged();
-  session.Status("Préparation pour visionnement"_ansi);
-  LoadReport(session, kSlotAlphabeticalList, 3);
-  if (isRenumberedCopy) {
-    session.Status("Notez que la nuérotation des individus diffère de celle du fichier initial"_ansi);
+  IndexOutcome Index() {
+    ui_.ShowStatus("Lecture du fichier de données en cours..."_ansi);
+    ui_.HideReport();
+    CutIntoRecords(index_.MutableText(), index_.TextLength());
+    load_.list.Clear();
+    load_.skippedWithoutNumber = 0;
+    return IndexRecords(index_, load_.list, load_.skippedWithoutNumber);
   }
-  return LoadResult::Loaded;
+
+ private:
+  UserInterface& ui_;
+  GedcomIndex& index_;
+  GedcomLoad& load_;
+};
+
+void LoadChosenFile(const std::string& path, UserInterface& ui, GedcomIndex& index, RenumberingState& renumbering,
+                    GedcomLoad& load) {
+  renumbering.pending = false;
+  renumbering.done = false;
+  FileLoad file(ui, index, load);
+  if (!file.TakeIn(path)) return;
+  load.dataFolder = DataFolderOf(path);
+  IndexOutcome outcome = file.Index();
+  if (outcome != IndexOutcome::Done) {
+    index.Clear();  // the partial index is of no further use
+    load.list.Clear();
+    const RenumberedCopy copy = MakeRenumberedCopy(path, ui, renumbering);
+    if (copy.path.empty()) {
+      load.result = copy.failure;
+      return;
+    }
+    load.renumbered = true;
+    if (!file.TakeIn(copy.path)) return;
+    outcome = file.Index();
+    // A copy whose numbers are still too large (identifiers of digits alone)
+    // is not renumbered again.
+    if (outcome != IndexOutcome::Done) {
+      ShowCapacityMessage(ui, outcome == IndexOutcome::IndividualTooLarge);
+      load.result = LoadResult::MustClose;
+      return;
+    }
+  }
+  ui.ShowStatus("Le fichier " + PathText(load.textPath) + " contient " + std::to_string(index.IndividualCount()) +
+                " individus et " + std::to_string(index.FamilyCount()) +
+                " mariages.   Extraction des données en cours..."_ansi);
+  load.result = LoadResult::Loaded;
 }
 
 }  // namespace
 
-LoadResult LoadGedcomFile(Session& session, const std::string& path) {
+GedcomLoad LoadGedcom(const std::string& path, UserInterface& ui, GedcomIndex& index,
+                      RenumberingState& renumbering) {
+  GedcomLoad load;
   try {
-    return LoadChosenFile(session, path);
+    LoadChosenFile(path, ui, index, renumbering, load);
   } catch (const std::bad_alloc&) {
-    session.index.Clear();
-    TellOutOfMemory(session);
-    return LoadResult::Refused;
+    index.Clear();
+    load.list.Clear();
+    load.result = LoadResult::Refused;
+    TellOutOfMemory(ui);
   }
+  return load;
 }
+
+void TellSkippedRecords(UserInterface& ui, int count) {
+  if (count == 0) return;
+  char text[256];
+  std::snprintf(text, sizeof text, "%d enregistrement%s dont l'identifiant ne porte aucun numéro %s été ignoré%s.",
+                count, count > 1 ? "s" : "", count > 1 ? "ont" : "a", count > 1 ? "s" : "");
+  ui.ShowMessage("Avertissement", Cp1252FromUtf8(text), MessageIcon::Warning);
+}
+
+void TellOutOfMemory(UserInterface& ui) { ui.ShowMessage("Erreur", "Pas assez de mémoire"_ansi, MessageIcon::Stop); }
 
 }  // namespace quenor

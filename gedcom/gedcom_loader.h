@@ -1,11 +1,16 @@
 #pragma once
-// Loading a GEDCOM file: check, read, convert, cut into records, index, and
-// the alphabetical list at the end.
+// Loading a GEDCOM file into an index: check, read, convert, cut into
+// records, index; a file whose numbers exceed the tables goes through the
+// renumbering and its copy is loaded instead.
 #include <string>
+
+#include "gedcom/sort_list.h"
 
 namespace quenor {
 
-class Session;
+class GedcomIndex;
+class UserInterface;
+struct RenumberingState;
 
 enum class LoadResult {
   Loaded,     // indexed and listed
@@ -13,10 +18,30 @@ enum class LoadResult {
   MustClose,  // the renumbering failed: the main window closes
 };
 
-// Everything "&Ouvrir un fichier GEDCom" does once the file is chosen
-// (`path` is a UTF-8 file system path). When a renumbered copy is pending,
-// the caller passes its path.
-LoadResult LoadGedcomFile(Session& session, const std::string& path);
+// What a load gives back besides the index it filled.
+struct GedcomLoad {
+  LoadResult result = LoadResult::Refused;
+  // The file whose text the index holds: the chosen one, or its renumbered
+  // copy. Empty when no text was taken in.
+  std::string textPath;
+  std::string dataFolder;  // folder of the chosen file, Windows-1252, as report titles show it
+  SortList list;           // every indexed individual, in file order, for the alphabetical list
+  int skippedWithoutNumber = 0;  // records whose identifier holds no digit
+  bool renumbered = false;       // the index holds the renumbered copy
+};
 
+// Loads the file at `path` (UTF-8) into `index`, which is cleared first. The
+// user is told of every refusal through `ui`, which also gets the caption and
+// the status texts of the load. `renumbering` keeps the private folder of the
+// renumbered copies from one load to the next.
+GedcomLoad LoadGedcom(const std::string& path, UserInterface& ui, GedcomIndex& index,
+                      RenumberingState& renumbering);
+
+// "%d enregistrement(s) dont l'identifiant ne porte aucun numéro ..." when
+// `count` is not 0.
+void TellSkippedRecords(UserInterface& ui, int count);
+
+// "Pas assez de mémoire".
+void TellOutOfMemory(UserInterface& ui);
 
 }  // namespace quenor

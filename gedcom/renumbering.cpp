@@ -8,9 +8,10 @@
 #include <unordered_map>
 
 #include "gedcom/character_set.h"
+#include "gedcom/gedcom_index.h"
 #include "platform/cp1252.h"
 #include "platform/private_folder.h"
-#include "session/session.h"
+#include "platform/user_interface.h"
 
 namespace quenor {
 
@@ -195,9 +196,7 @@ bool WriteCopy(const std::string& path, const std::string& text) {
   return (std::fclose(file) == 0) && written;
 }
 
-void TellFailure(Session& session, const std::string& text) {
-  session.Message("Erreur", text, MessageIcon::Stop);
-}
+void TellFailure(UserInterface& ui, const std::string& text) { ui.ShowMessage("Erreur", text, MessageIcon::Stop); }
 
 std::string SummaryStatus(const RenumberingSummary& s) {
   return "Terminé. Dernier INDI: avant "_ansi + std::to_string(s.highestOldIndividual) + ", après "_ansi +
@@ -207,11 +206,11 @@ std::string SummaryStatus(const RenumberingSummary& s) {
 
 }  // namespace
 
-void ShowCapacityMessage(Session& session, bool individuals) {
+void ShowCapacityMessage(UserInterface& ui, bool individuals) {
   const std::string text =
       individuals ? "Le nombre d'individus dépasse la capacité de "_ansi + std::to_string(GedcomIndex::kMaxIndividual)
                   : "Le nombre de familles dépasse la capacité de "_ansi + std::to_string(GedcomIndex::kMaxFamily);
-  session.Message("Erreur", text + ".\n\n    Veuillez extraire seulement la partie pertinente du fichier GEDCOM.",
+  ui.ShowMessage("Erreur", text + ".\n\n    Veuillez extraire seulement la partie pertinente du fichier GEDCOM.",
                   MessageIcon::Stop);
 }
 
@@ -225,40 +224,39 @@ std::string RenumberGedcomText(std::string_view text, RenumberingSummary& summar
   return out;
 }
 
-LoadResult RenumberAndReload(Session& session, const std::string& chosenPath) {
-  session.Status("Un moment S.V.P. renumérotation en cours"_ansi);
-  session.index.Clear();  // the partial index is of no further use
-  RenumberingState& state = session.renumbering;
+RenumberedCopy MakeRenumberedCopy(const std::string& chosenPath, UserInterface& ui, RenumberingState& state) {
+  ui.ShowStatus("Un moment S.V.P. renumérotation en cours"_ansi);
+  RenumberedCopy result;
   RenumberingSummary summary;
   std::string copy;
   {
     std::string text;
     if (!ReadChosenFile(chosenPath, text)) {
-      TellFailure(session, "Impossible de relire le fichier "_ansi + Cp1252FromUtf8(chosenPath) + " pour le renuméroter.");
-      return LoadResult::Refused;
+      TellFailure(ui, "Impossible de relire le fichier "_ansi + Cp1252FromUtf8(chosenPath) + " pour le renuméroter.");
+      return result;
     }
     copy = RenumberGedcomText(text, summary);
   }
-  session.Status(SummaryStatus(summary));
+  ui.ShowStatus(SummaryStatus(summary));
   if (summary.individuals > GedcomIndex::kMaxIndividual || summary.families > GedcomIndex::kMaxFamily) {
-    ShowCapacityMessage(session, summary.individuals > GedcomIndex::kMaxIndividual);
-    return LoadResult::MustClose;
+    ShowCapacityMessage(ui, summary.individuals > GedcomIndex::kMaxIndividual);
+    result.failure = LoadResult::MustClose;
+    return result;
   }
   if (!EnsurePrivateFolder(state)) {
-    TellFailure(session, "Impossible de créer un dossier temporaire pour le fichier renuméroté."_ansi);
-    return LoadResult::Refused;
+    TellFailure(ui, "Impossible de créer un dossier temporaire pour le fichier renuméroté."_ansi);
+    return result;
   }
   const std::string copyPath = state.privateFolder + "/" + kCopyName;
   if (!WriteCopy(copyPath, copy)) {
-    TellFailure(session, "Impossible d'écrire le fichier renuméroté "_ansi + Cp1252FromUtf8(copyPath) + ".");
-    return LoadResult::Refused;
+    TellFailure(ui, "Impossible d'écrire le fichier renuméroté "_ansi + Cp1252FromUtf8(copyPath) + ".");
+    return result;
   }
-  copy = std::string();
   state.copyPath = copyPath;
   state.originalPath = chosenPath;
   state.done = true;
-  state.pending = true;
-  return LoadGedcomFile(session, copyPath);
+  result.path = copyPath;
+  return result;
 }
 
 }  // namespace quenor

@@ -10,11 +10,11 @@
 
 namespace quenor {
 
-class Session;
+class UserInterface;
 
 struct RenumberingState {
   bool pending = false;       // a renumbered copy is waiting to be loaded
-  bool done = false;          // one renumbering already happened in this load
+  bool done = false;          // the last load went through a renumbering
   std::string copyPath;       // ".../GEDCOM renuméroté"
   std::string originalPath;   // the file the user chose
   std::string privateFolder;  // created for this run, mode 0700
@@ -35,11 +35,20 @@ struct RenumberingSummary {
 // copied as it is.
 std::string RenumberGedcomText(std::string_view text, RenumberingSummary& summary);
 
-// Called by the load when its indexing pass meets a number too large.
-LoadResult RenumberAndReload(Session& session, const std::string& chosenPath);
+// The renumbered copy of a chosen file, ready to be loaded in its place.
+struct RenumberedCopy {
+  std::string path;                      // empty when no copy was made
+  LoadResult failure = LoadResult::Refused;  // why not, when `path` is empty
+};
+
+// Called by the load when its indexing pass meets a number too large: writes
+// the copy into the private folder of the run (made at the first
+// renumbering) with the status texts of the renumbering, and records it in
+// `state`. The user is told of every failure.
+RenumberedCopy MakeRenumberedCopy(const std::string& chosenPath, UserInterface& ui, RenumberingState& state);
 
 // "Le nombre d'individus dépasse la capacité de 10000000. ..." (or the family
 // form), shown when a file cannot fit the tables even after renumbering.
-void ShowCapacityMessage(Session& session, bool individuals);
+void ShowCapacityMessage(UserInterface& ui, bool individuals);
 
 }  // namespace quenor

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "ancestry/report_failure.h"
+#include "platform/report_failure.h"
 #include "platform/report_file.h"
 #include "session/session.h"
 
@@ -40,7 +40,7 @@ bool WriteReportText(Session& session, int slot, const std::string& text) {
   ReportFile file(session.SlotPath(slot));
   if (file.IsOpen()) file.Write(text);
   if (file.Close()) return true;
-  TellReportNotWritten(session, slot);
+  TellReportNotWritten(session.ui, session.SlotPath(slot));
   return false;
 }
 

@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 #include "ancestry/ancestry_analysis.h"
-#include "gedcom/gedcom_loader.h"
 #include "platform/cp1252.h"
+#include "session/gedcom_opening.h"
 #include "session/kinship_choice.h"
 #include "session/load_report.h"
 #include "session/menu_openings.h"

@@ -8,9 +8,9 @@
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/output_charset.h"
 #include "bench/gedgen/population.h"
-#include "gedcom/gedcom_loader.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
+#include "session/gedcom_opening.h"
 #include "tests/support/session_fixture.h"
 
 namespace quenor::gedgen {

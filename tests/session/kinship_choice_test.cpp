@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gedcom/gedcom_loader.h"
 #include "platform/cp1252.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_files.h"

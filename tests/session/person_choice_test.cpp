@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "gedcom/gedcom_loader.h"
 #include "platform/cp1252.h"
+#include "session/gedcom_opening.h"
 #include "tests/support/session_fixture.h"
 
 namespace quenor {

@@ -1,6 +1,6 @@
 #include "tests/support/session_fixture.h"
 
-#include "gedcom/gedcom_loader.h"
+#include "session/gedcom_opening.h"
 
 namespace quenor::testing {
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_files.h"

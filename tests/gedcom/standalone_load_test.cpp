@@ -1,0 +1,92 @@
+// The load on its own, without a session: an index, a user interface and the
+// renumbering state are all it needs, and it writes nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gedcom/gedcom_index.h"
+#include "gedcom/gedcom_loader.h"
+#include "gedcom/record_fields.h"
+#include "gedcom/renumbering.h"
+#include "platform/cp1252.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/test_files.h"
+
+namespace quenor {
+namespace {
+
+using namespace literals;
+
+class StandaloneLoadTest : public ::testing::Test {
+ protected:
+  ~StandaloneLoadTest() override {
+    std::error_code ignored;
+    if (!renumbering.privateFolder.empty()) std::filesystem::remove_all(renumbering.privateFolder, ignored);
+  }
+  GedcomLoad Load(const std::string& bytes, const std::string& name = "f.ged") {
+    testing::WriteBytes(folder / name, bytes);
+    return LoadGedcom((folder / name).string(), ui, index, renumbering);
+  }
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.path()),
+                                                  std::filesystem::directory_iterator()));
+  }
+
+  testing::ScratchFolder folder;
+  testing::RecordingUi ui;
+  GedcomIndex index;
+  RenumberingState renumbering;
+};
+
+TEST_F(StandaloneLoadTest, GivesBackTheIndexTheListAndTheFileItRead) {
+  const GedcomLoad load = Load("0 HEAD\n0 @I2@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F1@\n0 @I1@ INDI\n1 NAME Ann /Roy/\n"
+                               "0 @IX@ INDI\n1 NAME Sans /Numéro/\n0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n0 TRLR\n"_ansi);
+  ASSERT_EQ(load.result, LoadResult::Loaded);
+  EXPECT_EQ(load.textPath, (folder / "f.ged").string());
+  EXPECT_EQ(load.dataFolder, Cp1252FromUtf8(folder.path().string()));
+  EXPECT_FALSE(load.renumbered);
+  EXPECT_EQ(load.skippedWithoutNumber, 1);
+  ASSERT_EQ(load.list.Size(), 2u);  // in file order, not sorted yet
+  EXPECT_EQ(load.list.Number(0), 2);
+  EXPECT_EQ(load.list.Name(0), "Roy, Jean");
+  EXPECT_EQ(index.IndividualCount(), 2);
+  EXPECT_EQ(index.FamilyCount(), 1);
+  EXPECT_EQ(FatherOf(index, 2), 1);
+  // Only the user interface hears of it; the warning is the caller's to give.
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ui.statuses.back(), "Le fichier " + Cp1252FromUtf8((folder / "f.ged").string()) +
+                                    " contient 2 individus et 1 mariages.   Extraction des données en cours..."_ansi);
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(StandaloneLoadTest, RenumberedCopyIsWhatTheIndexHolds) {
+  const GedcomLoad load = Load("0 HEAD\n0 @I20000000@ INDI\n1 NAME Jean /Grand/\n0 TRLR\n", "grand.ged");
+  ASSERT_EQ(load.result, LoadResult::Loaded);
+  EXPECT_TRUE(load.renumbered);
+  EXPECT_EQ(load.textPath, renumbering.copyPath);
+  EXPECT_EQ(load.dataFolder, Cp1252FromUtf8(folder.path().string()));
+  EXPECT_EQ(PersonName(index, 1, 1), "Grand, Jean");
+  EXPECT_EQ(FilesInFolder(), 1u);
+
+  // A later file that fits the tables is read as it is.
+  const GedcomLoad next = Load("0 HEAD\n0 @I7@ INDI\n1 NAME Paul /Petit/\n0 TRLR\n", "petit.ged");
+  ASSERT_EQ(next.result, LoadResult::Loaded);
+  EXPECT_FALSE(next.renumbered);
+  EXPECT_FALSE(renumbering.done);
+  EXPECT_EQ(index.IndividualRecord(1), nullptr);
+  EXPECT_EQ(PersonName(index, 1, 7), "Petit, Paul");
+}
+
+TEST_F(StandaloneLoadTest, RefusalLeavesAnEmptyIndexAndNoText) {
+  ASSERT_EQ(Load("0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n0 TRLR\n").result, LoadResult::Loaded);
+  const GedcomLoad refused = Load("pas un fichier GEDCOM\n");
+  EXPECT_EQ(refused.result, LoadResult::Refused);
+  EXPECT_TRUE(refused.textPath.empty());
+  EXPECT_EQ(index.IndividualCount(), 0);
+  EXPECT_EQ(index.IndividualRecord(1), nullptr);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Ce fichier n'a pas le format GEDCOM");
+}
+
+}  // namespace
+}  // namespace quenor
