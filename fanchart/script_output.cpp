@@ -18,14 +18,7 @@ std::string FormatScriptReal(double value) {
   return text;
 }
 
-ScriptOutput::~ScriptOutput() {
-  if (file_) Close();
-}
-
-bool ScriptOutput::Create(const std::string& path) {
-  file_ = std::fopen(path.c_str(), "wb");
-  return file_ != nullptr;
-}
+bool ScriptOutput::Create(const std::string& path) { return file_.Create(path); }
 
 void ScriptOutput::Write(std::string_view pattern, std::initializer_list<ScriptValue> values) {
   const ScriptValue* value = values.begin();
@@ -68,18 +61,15 @@ void ScriptOutput::Put(std::string_view text) {
 }
 
 void ScriptOutput::Flush() {
-  if (file_ && !buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-    failed_ = true;
+  if (!buffer_.empty()) file_.Write(buffer_);
   buffer_.clear();
 }
 
 bool ScriptOutput::Close() {
   if (capturing_) return true;
-  if (!file_) return false;
+  if (!file_.IsOpen()) return false;
   Flush();
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
-  return !failed_;
+  return file_.Commit();
 }
 
 }  // namespace quenor

@@ -2,11 +2,12 @@
 // The AutoCAD command script being written: command templates filled with
 // numbers in the "%7.5f" form (a point whatever the locale), integers, texts
 // and characters; every "\n" is written as CR LF.
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "platform/atomic_file.h"
 
 namespace quenor {
 
@@ -21,11 +22,13 @@ using ScriptValue = std::variant<double, int, std::string_view, char>;
 class ScriptOutput {
  public:
   ScriptOutput() = default;
-  ~ScriptOutput();
+  // A script not closed is given up: the file that was there stays.
+  ~ScriptOutput() = default;
   ScriptOutput(const ScriptOutput&) = delete;
   ScriptOutput& operator=(const ScriptOutput&) = delete;
 
-  // Creates or replaces the file; false when it cannot be created.
+  // Starts the file, which replaces the one at `path` only once closed
+  // whole (AtomicFile); false when it cannot be created.
   bool Create(const std::string& path);
   // Writes to a string instead of a file (tests and measurements).
   void CaptureInMemory() { capturing_ = true; }
@@ -41,10 +44,9 @@ class ScriptOutput {
   void Put(std::string_view text);
   void Flush();
 
-  std::FILE* file_ = nullptr;
+  AtomicFile file_;
   std::string buffer_;
   bool capturing_ = false;
-  bool failed_ = false;
 };
 
 }  // namespace quenor

@@ -9,6 +9,7 @@
 
 #include "gedcom/character_set.h"
 #include "gedcom/gedcom_index.h"
+#include "platform/atomic_file.h"
 #include "platform/cp1252.h"
 #include "platform/private_folder.h"
 #include "platform/user_interface.h"
@@ -189,13 +190,6 @@ bool EnsurePrivateFolder(RenumberingState& state) {
   return !state.privateFolder.empty();
 }
 
-bool WriteCopy(const std::string& path, const std::string& text) {
-  std::FILE* file = CreateFileInPrivateFolder(path);
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  return (std::fclose(file) == 0) && written;
-}
-
 void TellFailure(UserInterface& ui, const std::string& text) { ui.ShowMessage("Erreur", text, MessageIcon::Stop); }
 
 std::string SummaryStatus(const RenumberingSummary& s) {
@@ -248,7 +242,7 @@ RenumberedCopy MakeRenumberedCopy(const std::string& chosenPath, UserInterface& 
     return result;
   }
   const std::string copyPath = state.privateFolder + "/" + kCopyName;
-  if (!WriteCopy(copyPath, copy)) {
+  if (!WriteWholeFile(copyPath, copy)) {
     TellFailure(ui, "Impossible d'écrire le fichier renuméroté "_ansi + Cp1252FromUtf8(copyPath) + ".");
     return result;
   }

@@ -1,6 +1,5 @@
 #include "platform/private_folder.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,15 +22,6 @@ bool IsPrivateFolder(const std::string& path) {
   struct stat info {};
   if (lstat(path.c_str(), &info) != 0) return false;
   return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
-}
-
-std::FILE* CreateFileInPrivateFolder(const std::string& path) {
-  unlink(path.c_str());
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return nullptr;
-  std::FILE* file = fdopen(fd, "wb");
-  if (file == nullptr) close(fd);
-  return file;
 }
 
 }  // namespace quenor

@@ -2,7 +2,6 @@
 // Private folders for the files the program writes for itself (the
 // renumbered GEDCOM copy): created with an unpredictable name under the
 // system's temporary folder, readable and writable by the user alone.
-#include <cstdio>
 #include <string>
 
 namespace quenor {
@@ -14,9 +13,5 @@ std::string CreatePrivateFolder(const std::string& prefix);
 // True when `path` is a folder that belongs to the user and that nobody
 // else may read or write (a folder created by CreatePrivateFolder).
 bool IsPrivateFolder(const std::string& path);
-
-// Creates a new file in a private folder (replacing an earlier file of the
-// same name); nullptr when it cannot. The caller closes it.
-std::FILE* CreateFileInPrivateFolder(const std::string& path);
 
 }  // namespace quenor

@@ -9,16 +9,9 @@ constexpr std::size_t kBufferSize = 1 << 20;
 
 }  // namespace
 
-ReportFile::~ReportFile() {
-  if (file_ != nullptr) std::fclose(file_);
-}
-
 bool ReportFile::Create(const std::string& path) {
-  if (file_ != nullptr) Close();
-  failed_ = false;
-  file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr) return false;
   buffer_.clear();
+  if (!file_.Create(path)) return false;
   buffer_.reserve(kBufferSize + 4096);
   return true;
 }
@@ -51,7 +44,7 @@ void ReportFile::WriteRaw(std::string_view bytes) {
   if (bytes.size() >= kBufferSize / 2) {
     // A large block goes out as it stands rather than through the buffer.
     Flush();
-    if (file_ != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+    file_.Write(bytes);
     return;
   }
   buffer_.append(bytes);
@@ -59,17 +52,15 @@ void ReportFile::WriteRaw(std::string_view bytes) {
 }
 
 void ReportFile::Flush() {
-  if (file_ == nullptr || buffer_.empty()) return;
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+  if (buffer_.empty()) return;
+  file_.Write(buffer_);
   buffer_.clear();
 }
 
 bool ReportFile::Close() {
-  if (file_ == nullptr) return false;
+  if (!file_.IsOpen()) return false;
   Flush();
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
-  return !failed_;
+  return file_.Commit();
 }
 
 }  // namespace quenor

@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+
+#include "platform/atomic_file.h"
 
 namespace quenor {
 
@@ -20,14 +21,7 @@ ProgramOptions ReadProgramOptions(const QString& workingDirectory) {
 }
 
 bool WriteProgramOptions(const QString& workingDirectory, const ProgramOptions& options) {
-  QSaveFile file(OptionsPath(workingDirectory));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string text = OptionsFileText(options);
-  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteWholeFile(QFile::encodeName(OptionsPath(workingDirectory)).toStdString(), OptionsFileText(options));
 }
 
 }  // namespace quenor

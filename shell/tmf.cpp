@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -11,13 +12,13 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "ancestry/ancestry_analysis.h"
+#include "platform/atomic_file.h"
 #include "platform/cp1252.h"
 #include "session/gedcom_opening.h"
 #include "session/kinship_choice.h"
@@ -285,11 +286,7 @@ void TMF::OpenGedcomFile(const QString& path) {
 }
 
 bool TMF::SaveShownReport(const QString& path) {
-  QSaveFile file(path);
-  const std::string_view text = VisionRTF->Text();
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-                       file.commit();
+  const bool written = WriteWholeFile(QFile::encodeName(path).toStdString(), VisionRTF->Text());
   if (!written) {
     ui_->ShowMessage("Erreur", "Impossible d'écrire le fichier "_ansi + Cp1252FromQString(path), MessageIcon::Stop);
   }

@@ -1,6 +1,5 @@
 #include "platform/qt/fan_chart_files.h"
 
-#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +10,7 @@
 #include "fanchart/fan_page.h"
 #include "fanchart/fan_pages.h"
 #include "platform/cp1252.h"
+#include "platform/qt/atomic_file_device.h"
 #include "platform/qt/qpainter_canvas.h"
 #include "session/session.h"
 
@@ -19,8 +19,6 @@ namespace {
 
 constexpr int kPdfResolution = 600;
 constexpr int kSvgResolution = 96;
-
-QString PathOf(const std::string& path) { return QString::fromStdString(path); }
 
 // Prepares a run on pages of pageWidth by pageHeight inches.
 void PrepareRun(FanLayout& fan, double pageWidth, double pageHeight, int dpi, bool wholeOnOnePage) {
@@ -32,19 +30,13 @@ void PrepareRun(FanLayout& fan, double pageWidth, double pageHeight, int dpi, bo
   fan.unitsPerInch = UnitsPerInchFor(fan.pageWidth, fan.pageHeight);
 }
 
-bool WritablePath(const std::string& path) {
-  QFile file(PathOf(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.close();
-  return true;
-}
-
 bool WritePdf(Session& session, const std::string& path, QSizeF paperInches, bool wholeOnOnePage) {
-  if (!WritablePath(path)) return false;
+  AtomicFileDevice file(path);
+  if (!file.IsStarted()) return false;
   FanLayout& fan = session.fan;
   PrepareRun(fan, paperInches.width(), paperInches.height(), kPdfResolution, wholeOnOnePage);
   if (wholeOnOnePage) paperInches = QSizeF(fan.pageWidth, fan.pageHeight);
-  QPdfWriter writer(PathOf(path));
+  QPdfWriter writer(&file);
   writer.setResolution(kPdfResolution);
   writer.setCreator("Quenor");
   writer.setTitle(QString::fromStdString(Utf8FromCp1252(fan.probantLine)));
@@ -60,7 +52,7 @@ bool WritePdf(Session& session, const std::string& path, QSizeF paperInches, boo
       PrintFanPage(canvas, session, row, column, width, height);
     }
   }
-  return painter.end();
+  return painter.end() && file.Commit();
 }
 
 }  // namespace
@@ -91,13 +83,14 @@ bool WriteFanChartPdfPoster(Session& session, const std::string& path) {
 }
 
 bool WriteFanChartSvg(Session& session, const std::string& path) {
-  if (!WritablePath(path)) return false;
+  AtomicFileDevice file(path);
+  if (!file.IsStarted()) return false;
   FanLayout& fan = session.fan;
   PrepareRun(fan, 8.0, 10.0, kSvgResolution, true);
   const int width = static_cast<int>(std::ceil(fan.pageWidth * kSvgResolution));
   const int height = static_cast<int>(std::ceil(fan.pageHeight * kSvgResolution));
   QSvgGenerator generator;
-  generator.setFileName(PathOf(path));
+  generator.setOutputDevice(&file);
   generator.setResolution(kSvgResolution);
   generator.setSize(QSize(width, height));
   generator.setViewBox(QRect(0, 0, width, height));
@@ -108,7 +101,7 @@ bool WriteFanChartSvg(Session& session, const std::string& path) {
   painter.fillRect(QRect(0, 0, width, height), Qt::white);
   QPainterCanvas canvas(painter);
   PrintFanPage(canvas, session, 0, 0, width, height);
-  return painter.end();
+  return painter.end() && file.Commit();
 }
 
 }  // namespace quenor

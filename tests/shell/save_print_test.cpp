@@ -5,6 +5,7 @@
 
 #include "shell/report_viewer.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/faults.h"
 
 namespace quenor {
 namespace {
@@ -29,6 +30,26 @@ TEST(SavePrint, SavingIntoAMissingFolderTellsTheUser) {
   const auto messages = fixture.TakeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
+}
+
+TEST(SavePrint, ASaveStoppedByAFileSizeLimitKeepsTheEarlierFile) {
+  testing::MainWindowFixture fixture;
+  fixture.Load("royal92.ged");
+  const auto path = fixture.folder() / "sauvegarde";
+  std::filesystem::create_directory(path);
+  testing::WriteBytes(path / "copie.txt", "la sauvegarde d'hier");
+  bool saved = true;
+  {
+    const testing::FileSizeLimit limit(48 << 10);  // the list is about 190 KB
+    saved = fixture.window().SaveShownReport(QString::fromStdString((path / "copie.txt").string()));
+  }
+  EXPECT_FALSE(saved);
+  const auto messages = fixture.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, QString::fromUtf8("Impossible d'écrire le fichier ") +
+                                  QString::fromStdString((path / "copie.txt").string()));
+  EXPECT_EQ(testing::ReadBytes(path / "copie.txt"), "la sauvegarde d'hier");
+  EXPECT_EQ(testing::NamesIn(path.string()), std::vector<std::string>{"copie.txt"});
 }
 
 TEST(SavePrint, TheShownReportPrintsToPdf) {
