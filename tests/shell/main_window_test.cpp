@@ -7,6 +7,10 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 
 #include "session/menu_state.h"
 #include "shell/report_viewer.h"
@@ -72,6 +76,25 @@ TEST(MainWindow, ALoadShowsTheListAndOpensTheAnalysisMenus) {
   EXPECT_TRUE(window.saveAction()->isEnabled());
   EXPECT_TRUE(window.printAction()->isEnabled());
   EXPECT_TRUE(fixture.TakeMessages().empty());
+}
+
+TEST(MainWindow, LoadingAndConsultingNeverWriteTheGedcomFile) {
+  MainWindowFixture fixture;
+  testing::ScratchFolder copies;
+  for (const auto& entry : std::filesystem::directory_iterator(QUENOR_TEST_DATA_DIR)) {
+    if (entry.path().extension() == ".md") continue;
+    const std::filesystem::path copy = copies / entry.path().filename().string();
+    std::filesystem::copy_file(entry.path(), copy);
+    std::filesystem::last_write_time(copy, std::filesystem::file_time_type::clock::now() - std::chrono::hours(9000));
+    ASSERT_EQ(chmod(copy.c_str(), 0444), 0);
+    const auto modified = std::filesystem::last_write_time(copy);
+    fixture.window().OpenGedcomFile(QString::fromStdString(copy.string()));
+    fixture.window().Action(MenuItem::SubGEDFormatGED)->trigger();  // the file itself in the viewer
+    EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(entry.path())) << copy;
+    EXPECT_EQ(std::filesystem::last_write_time(copy), modified) << copy;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(copies.path()), std::filesystem::directory_iterator()),
+            std::distance(std::filesystem::directory_iterator(QUENOR_TEST_DATA_DIR), std::filesystem::directory_iterator()) - 1);
 }
 
 TEST(MainWindow, A750PixelWindowGivesTenPixelCharactersAndA41PixelHeading) {

@@ -51,6 +51,7 @@ void Prepare(const ChildSetting& setting) {
   Redirect(setting.output, STDOUT_FILENO);
   Redirect(setting.errors, STDERR_FILENO);
   if (!setting.folder.empty() && chdir(setting.folder.c_str()) != 0) _exit(125);
+  if (!setting.temporaryFolder.empty()) setenv("TMPDIR", setting.temporaryFolder.c_str(), 1);
   if (setting.fileSizeLimit >= 0) {
     signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit then fails with EFBIG
     const rlimit limit{static_cast<rlim_t>(setting.fileSizeLimit), static_cast<rlim_t>(setting.fileSizeLimit)};

@@ -12,6 +12,7 @@ namespace quenor::testing {
 
 struct ChildSetting {
   std::string folder;         // current directory of the child; empty: unchanged
+  std::string temporaryFolder;  // TMPDIR of the child; empty: unchanged
   long fileSizeLimit = -1;    // RLIMIT_FSIZE in bytes, SIGXFSZ ignored; -1: none
   // Without the privileges that pass over file permissions, so that a
   // read-only file or folder is read-only even to the administrator.
