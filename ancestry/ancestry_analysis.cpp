@@ -38,14 +38,17 @@ void ForgetPreviousAnalysis(Session& session) {
   }
   session.menus.Disable(MenuItem::AscStat);
   session.menus.Disable(MenuItem::AscEventail);
+  session.menus.Disable(MenuItem::AscEventailInteractif);
+  session.menus.Disable(MenuItem::AscGraphique);
   session.menus.Disable(MenuItem::AscRepet);
   session.ui.MenusChanged();
 }
 
 void OfferAncestryReports(Session& session) {
   session.slots[kSlotStatistics].hasContent = true;
-  for (MenuItem item : {MenuItem::AscStat, MenuItem::AscEventail, MenuItem::ConsAsc, MenuItem::SubAscListe,
-                        MenuItem::SubAscStat, MenuItem::SubAscRepet}) {
+  for (MenuItem item : {MenuItem::AscStat, MenuItem::AscEventail, MenuItem::AscEventailInteractif,
+                        MenuItem::AscGraphique, MenuItem::ConsAsc, MenuItem::SubAscListe, MenuItem::SubAscStat,
+                        MenuItem::SubAscRepet, MenuItem::SubAscGraphique}) {
     session.menus.Enable(item);
   }
   session.ui.MenusChanged();

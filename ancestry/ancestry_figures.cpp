@@ -154,7 +154,21 @@ class AncestryMeasure {
   int32_t cumulativeDistinct_ = 0;
 };
 
+double Implex(int32_t entries, int32_t distinct) {
+  return entries == 0 ? 0.0 : static_cast<double>(entries - distinct) * 100.0 / entries;
+}
+
 }  // namespace
+
+double CompletenessPercent(const GenerationFigures& row) {
+  return row.expected == 0 ? 0.0 : static_cast<double>(row.known) / row.expected * 100.0;
+}
+
+double ImplexPercent(const GenerationFigures& row) { return Implex(row.known, row.distinct); }
+
+double CumulativeImplexPercent(const GenerationFigures& row) {
+  return row.known == 0 ? 0.0 : Implex(row.cumulativeEntries, row.cumulativeDistinct);
+}
 
 AncestryFigures MeasureAncestry(const GedcomIndex& index, const AncestorTable& table, int32_t last,
                                 NamedPersons& named) {

@@ -23,6 +23,13 @@ struct GenerationFigures {
   int32_t cumulativeDistinct = 0;  // distinct persons among them
 };
 
+// The indices of a generation row, in percent, as the statistics show them:
+// known / expected; (known - distinct) / known; the same over generations 1
+// to this one. A generation without a named entry has 0 for both implexes.
+double CompletenessPercent(const GenerationFigures& row);
+double ImplexPercent(const GenerationFigures& row);
+double CumulativeImplexPercent(const GenerationFigures& row);
+
 struct RepeatedAncestor {
   int32_t person = 0;
   int32_t appearances = 0;

@@ -25,8 +25,8 @@ void TellNoNamedAncestor(Session& session) {
 bool WriteAncestryStatistics(Session& session, NamedPersons* named) {
   std::optional<NamedPersons> unknown;
   if (named == nullptr) named = &unknown.emplace(session.index);
-  const AncestryFigures figures =
-      MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz, *named);
+  session.ancestryFigures = MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz, *named);
+  const AncestryFigures& figures = session.ancestryFigures;
   const ReportTitle title{session.probantName, session.runDate};
   if (!WriteStatisticsReport(session.SlotPath(kSlotStatistics), title, figures)) {
     TellReportNotWritten(session.ui, session.SlotPath(kSlotStatistics));

@@ -39,12 +39,11 @@ void WriteHeadings(ReportFile& file, const ReportTitle& title) {
 
 void WriteGenerationRow(ReportFile& file, const GenerationFigures& row) {
   // A generation without a named entry has no implex of its own: both implex cells show 0.00.
-  const bool empty = row.known == 0;
   PrintToReport(file, "%6d    %10s %10s %10s %10s %9.2f%%", row.generation, FormatCount(row.expected).c_str(),
              FormatCount(row.known).c_str(), FormatCount(row.repeated).c_str(), FormatCount(row.distinct).c_str(),
-             Percent(row.known, row.expected));
-  PrintToReport(file, " %9.2f%%", Implex(row.known, row.distinct));
-  PrintToReport(file, " %9.2f%%\n", empty ? 0.0 : Implex(row.cumulativeEntries, row.cumulativeDistinct));
+             CompletenessPercent(row));
+  PrintToReport(file, " %9.2f%%", ImplexPercent(row));
+  PrintToReport(file, " %9.2f%%\n", CumulativeImplexPercent(row));
 }
 
 void WriteTotals(ReportFile& file, const AncestryFigures& figures) {

@@ -22,15 +22,6 @@ bool ParsePersonNumber(const std::string& text, int32_t& number) {
   return number > 0;
 }
 
-std::string ListLineOf(const GedcomIndex& index, int32_t number) {
-  constexpr std::size_t kChosenLineLength = 49;
-  char start[16];
-  std::snprintf(start, sizeof start, "%7ld  ", static_cast<long>(number));
-  std::string line = start + PersonName(index, 1, number);
-  if (line.size() > kChosenLineLength) line.resize(kChosenLineLength);
-  return line;
-}
-
 int LoadForCommand(Session& session, const std::string& path) {
   return LoadGedcomFile(session, path) == LoadResult::Loaded ? kExitDone : kExitRefused;
 }

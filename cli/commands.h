@@ -28,10 +28,6 @@ int LoadForCommand(Session& session, const std::string& path);
 // Reads a strictly positive individual number; false when the text is not one.
 bool ParsePersonNumber(const std::string& text, int32_t& number);
 
-// What a click on the person's line of the alphabetical list selects: the
-// number right-aligned in 7, two blanks and the name, cut to 49 characters.
-std::string ListLineOf(const GedcomIndex& index, int32_t number);
-
 // Prints a usage error on standard error.
 int UsageError(const std::string& message);
 

@@ -14,6 +14,7 @@
 #include "fanchart/field_clamps.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
+#include "session/person_choice.h"
 #include "session/session.h"
 
 namespace quenor {
@@ -33,6 +34,7 @@ struct EventailOptions {
   std::string text;  // UTF-8
   std::vector<std::string> note;  // UTF-8
   bool anglesInverted = false;
+  FanColouring colouring = FanColouring::None;
   std::string scriptPath;
   ChartFileRequest files;
 };
@@ -42,6 +44,23 @@ int GenerationsOf(const std::string& text) { return static_cast<int>(std::clamp(
 float ScaleOf(const std::string& text) { return static_cast<float>(std::clamp(LeadingNumber(text), 0.3, 2.0)); }
 int FirstNumberOf(const std::string& text) {
   return static_cast<int>(std::clamp(LeadingInteger(text), 1L, 1'000'000'000L));
+}
+
+// "aucune", "generation" or "lignee" (accents allowed); false for anything else.
+bool ColouringOf(const std::string& text, FanColouring& colouring) {
+  static const struct {
+    const char* name;
+    FanColouring colouring;
+  } kNames[] = {{"aucune", FanColouring::None},         {"generation", FanColouring::Generation},
+                {"génération", FanColouring::Generation}, {"lignee", FanColouring::Lineage},
+                {"lignée", FanColouring::Lineage}};
+  for (const auto& name : kNames) {
+    if (text == name.name) {
+      colouring = name.colouring;
+      return true;
+    }
+  }
+  return false;
 }
 
 // Reads the options; an empty string when they are sound, else the error.
@@ -64,6 +83,9 @@ std::string ParseOptions(const Arguments& args, EventailOptions& options) {
     else if (option == "--pdf") options.files.pdfPath = value;
     else if (option == "--svg") options.files.svgPath = value;
     else if (option == "--papier") options.files.paper = value;
+    else if (option == "--couleurs") {
+      if (!ColouringOf(value, options.colouring)) return "couleurs inconnues : " + value + " (generation, lignee ou aucune)";
+    }
     else return "option inconnue : " + option;
   }
   if (options.note.size() > kMaxNoteLines) return "la note ne doit pas comporter plus de 4 lignes";
@@ -83,6 +105,7 @@ void ApplyOptions(Session& session, const EventailOptions& options) {
   for (const std::string& line : options.note) fan.note.push_back(Cp1252FromUtf8(line));
   if (fan.note.empty()) fan.note.push_back("");  // the note field holds one empty line
   fan.scriptOption = !options.scriptPath.empty();
+  fan.colouring = options.colouring;
   session.anglesInverted = options.anglesInverted;
 }
 

@@ -1,11 +1,9 @@
 // quenor-cli built with Qt: the chart drawn into PDF and SVG files, without
 // any display (the offscreen platform unless another one is asked for).
-#include <QGuiApplication>
 #include <QSizeF>
-#include <cstdlib>
-#include <memory>
 
 #include "cli/eventail_outputs.h"
+#include "cli/gui_scope.h"
 #include "platform/cp1252.h"
 #include "platform/qt/fan_chart_files.h"
 #include "session/session.h"
@@ -14,22 +12,6 @@ namespace quenor {
 namespace {
 
 using namespace literals;
-
-// A QGuiApplication for the time of the drawing, when none exists yet.
-class GuiScope {
- public:
-  GuiScope() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "quenor-cli";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
-};
 
 void TellNotWritten(Session& session, const std::string& path) {
   session.Message("Éventail"_ansi, "Impossible d'écrire le fichier "_ansi + Cp1252FromUtf8(path), MessageIcon::Stop);

@@ -7,6 +7,7 @@
 #include "kinship/report_text.h"
 #include "platform/cp1252.h"
 #include "session/kinship_choice.h"
+#include "session/person_choice.h"
 #include "session/session.h"
 
 namespace quenor {

@@ -24,6 +24,11 @@ struct FanRect {
 
 enum class PaintMode : uint8_t { None = 0, Preview = 1, Printing = 2 };
 
+// How the boxes of the chart are filled: not at all (the chart as it has
+// always been drawn), a colour per generation, or a family of colours for
+// the father's side and another for the mother's, one per grandparent.
+enum class FanColouring : uint8_t { None = 0, Generation = 1, Lineage = 2 };
+
 struct FanLayout {
   // Fixed at the start of every run.
   float ringWidth = 2.5f;
@@ -37,6 +42,7 @@ struct FanLayout {
   std::string probantLine;   // Windows-1252, printed under the fan
   std::vector<std::string> note;  // at most 4 lines, printed bottom right
   bool scriptOption = false;      // export an AutoCAD script instead of printing
+  FanColouring colouring = FanColouring::None;  // printed and previewed pages
 
   // The printer and the tiling.
   int printerDpiX = 0;

@@ -1,7 +1,9 @@
 #include "fanchart/fan_page.h"
 
+#include "fanchart/fan_fills.h"
 #include "fanchart/fan_frame.h"
 #include "fanchart/fan_grid.h"
+#include "fanchart/fan_occupants.h"
 #include "fanchart/fan_pages.h"
 #include "fanchart/fan_persons.h"
 #include "session/session.h"
@@ -10,6 +12,11 @@ namespace quenor {
 
 void DrawFanPage(Canvas& canvas, Session& session, CancelPoll* poll) {
   FanLayout& layout = session.fan;
+  if (layout.colouring != FanColouring::None) {
+    const std::vector<int32_t> occupants =
+        ProbantOccupants(session.index, session.probantNumber, layout.generationCount);
+    DrawFanFills(canvas, layout, ColouringFills(layout.colouring, occupants, layout.generationCount));
+  }
   DrawFanGrid(canvas, layout);
   if (layout.paintMode == PaintMode::Preview) DrawPageOutline(canvas, layout);
   FanFrameFacts facts;

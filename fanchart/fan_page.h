@@ -1,6 +1,7 @@
 #pragma once
-// One page of the fan chart drawn from the session: grid, page outline (on
-// screen), frame texts and persons, in that order.
+// One page of the fan chart drawn from the session: the colours of the boxes
+// (when asked for), grid, page outline (on screen), frame texts and persons,
+// in that order.
 #include "platform/canvas.h"
 
 namespace quenor {

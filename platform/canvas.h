@@ -5,6 +5,7 @@
 // Windows-1252.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quenor {
 
@@ -17,6 +18,11 @@ enum class PenStyle { Solid = 0, Dash = 1, Dot = 2 };
 
 // A colour in the 0x00BBGGRR order: 0xFF0000 is pure blue.
 using CanvasColour = uint32_t;
+
+// A colour given as red, green and blue.
+constexpr CanvasColour RgbColour(uint32_t red, uint32_t green, uint32_t blue) {
+  return red | (green << 8) | (blue << 16);
+}
 
 struct CanvasPen {
   PenStyle style = PenStyle::Solid;
@@ -82,6 +88,9 @@ class Canvas {
   // seen on the device) from the ray through `start` to the ray through `end`.
   virtual void DrawArc(int left, int top, int right, int bottom, CanvasPoint start, CanvasPoint end) = 0;
   virtual void DrawRectangle(int left, int top, int right, int bottom) = 0;
+  // The inside of the polygon through `points` (closed from the last point
+  // back to the first) painted in `fill`, without an outline.
+  virtual void FillPolygon(const std::vector<CanvasPoint>& points, CanvasColour fill) = 0;
 };
 
 }  // namespace quenor

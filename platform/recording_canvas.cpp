@@ -42,4 +42,8 @@ void RecordingCanvas::DrawRectangle(int left, int top, int right, int bottom) {
   DrawLine(left, bottom, left, top);
 }
 
+void RecordingCanvas::FillPolygon(const std::vector<CanvasPoint>& points, CanvasColour fill) {
+  polygons.push_back({points, fill});
+}
+
 }  // namespace quenor

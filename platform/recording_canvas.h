@@ -28,6 +28,11 @@ struct RecordedArc {
   CanvasPoint start, end;
 };
 
+struct RecordedPolygon {
+  std::vector<CanvasPoint> points;
+  CanvasColour fill;
+};
+
 class RecordingCanvas : public Canvas {
  public:
   explicit RecordingCanvas(double characterWidth = 0.5) : characterWidth_(characterWidth) {}
@@ -51,6 +56,7 @@ class RecordingCanvas : public Canvas {
   void DrawLine(int x1, int y1, int x2, int y2) override;
   void DrawArc(int left, int top, int right, int bottom, CanvasPoint start, CanvasPoint end) override;
   void DrawRectangle(int left, int top, int right, int bottom) override;
+  void FillPolygon(const std::vector<CanvasPoint>& points, CanvasColour fill) override;
 
   const CanvasPen& Pen() const { return pen_; }
   const FontDescription& Font() const { return font_; }
@@ -58,6 +64,7 @@ class RecordingCanvas : public Canvas {
   std::vector<RecordedLine> lines;
   std::vector<RecordedText> texts;
   std::vector<RecordedArc> arcs;
+  std::vector<RecordedPolygon> polygons;
   int penSelections = 0;
   int fontSelections = 0;
 

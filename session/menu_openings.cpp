@@ -17,7 +17,8 @@ void ConsultMenuOnOpening(Session& session) {
   static constexpr std::pair<MenuItem, int> kItemSlots[] = {
       {MenuItem::SubGEDFormatGED, kSlotGedcom},       {MenuItem::SubGEDListe, kSlotAlphabeticalList},
       {MenuItem::SubAscListe, kSlotAncestryList},     {MenuItem::SubAscStat, kSlotStatistics},
-      {MenuItem::SubAscRepet, kSlotRepeatedAncestors}, {MenuItem::SubLiensSouches, kSlotRootAncestors},
+      {MenuItem::SubAscRepet, kSlotRepeatedAncestors}, {MenuItem::SubAscGraphique, kSlotStatistics},
+      {MenuItem::SubLiensSouches, kSlotRootAncestors},
       {MenuItem::SubLiensCollat, kSlotCollateralLines}, {MenuItem::SubLiensDesc, kSlotDescentLines},
       {MenuItem::SubLiensOrgan, kSlotOrganigram},
   };

@@ -16,7 +16,8 @@ void MenuState::ApplyAfterLoad() {
   static constexpr std::pair<MenuItem, bool> kAfterLoad[] = {
       {MenuItem::mAscendance, true},     {MenuItem::AscProbant, true},
       {MenuItem::AscStat, false},        {MenuItem::AscRepet, false},
-      {MenuItem::AscEventail, false},    {MenuItem::mLiens, true},
+      {MenuItem::AscEventail, false},    {MenuItem::AscEventailInteractif, false},
+      {MenuItem::AscGraphique, false},   {MenuItem::mLiens, true},
       {MenuItem::LiensSelect2, true},    {MenuItem::LiensSouches, false},
       {MenuItem::LiensCollat, false},    {MenuItem::LiensDesc, false},
       {MenuItem::LiensOrgan, false},     {MenuItem::mConsulter, true},

@@ -8,12 +8,12 @@ namespace quenor {
 
 enum class MenuItem : int {
   // "&Ascendance"
-  mAscendance, AscProbant, AscStat, AscRepet, AscEventail,
+  mAscendance, AscProbant, AscStat, AscRepet, AscEventail, AscEventailInteractif, AscGraphique,
   // "&Liens de parenté"
   mLiens, LiensSelect2, LiensSouches, LiensCollat, LiensDesc, LiensOrgan,
   // "&Consulter" and its three submenus
   mConsulter, ConsGED, SubGEDFormatGED, SubGEDListe,
-  ConsAsc, SubAscListe, SubAscStat, SubAscRepet,
+  ConsAsc, SubAscListe, SubAscStat, SubAscRepet, SubAscGraphique,
   ConsLiens, SubLiensSouches, SubLiensCollat, SubLiensDesc, SubLiensOrgan,
   // "&Fichier" check item
   FichAnglesInv,

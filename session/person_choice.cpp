@@ -1,8 +1,10 @@
 #include "session/person_choice.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
+#include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "session/load_report.h"
 #include "session/session.h"
@@ -29,6 +31,14 @@ std::string_view LineHead(std::string_view text, int64_t start, std::size_t leng
 }
 
 }  // namespace
+
+std::string ListLineOf(const GedcomIndex& index, int32_t number) {
+  char start[16];
+  std::snprintf(start, sizeof start, "%7ld  ", static_cast<long>(number));
+  std::string line = start + PersonName(index, 1, number);
+  if (line.size() > static_cast<std::size_t>(kChosenLineLength)) line.resize(kChosenLineLength);
+  return line;
+}
 
 int32_t PersonNumberOfLine(std::string_view line) {
   const std::string copy(line.substr(0, 32));

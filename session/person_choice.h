@@ -7,6 +7,7 @@
 
 namespace quenor {
 
+class GedcomIndex;
 class Session;
 
 // The first characters of the viewer hold the report's title and column
@@ -14,6 +15,10 @@ class Session;
 constexpr int64_t kListHeadLength = 300;
 // A chosen line is the number and the name: its first 49 characters.
 constexpr int kChosenLineLength = 49;
+
+// What a click on the person's line of the alphabetical list selects: the
+// number right-aligned in 7, two blanks and the name, cut to 49 characters.
+std::string ListLineOf(const GedcomIndex& index, int32_t number);
 
 // The individual number at the start of a list line (leading blanks skipped), 0 when none.
 int32_t PersonNumberOfLine(std::string_view line);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ancestry/ancestor_table.h"
+#include "ancestry/ancestry_figures.h"
 #include "fanchart/fan_layout.h"
 #include "gedcom/gedcom_index.h"
 #include "gedcom/renumbering.h"
@@ -41,6 +42,7 @@ class Session {
   AncestorTable ancestors;
   int32_t probantNumber = 0;
   std::string probantName;  // format 0
+  AncestryFigures ancestryFigures;  // the probant's, as Stat.TXT shows them
 
   // Person selection: 0 none, 1 probant, 2 fan chart confirmed, 3/4 the
   // two persons of a kinship search.

@@ -188,6 +188,10 @@ QMenu* TMF::BuildAncestryMenu() {
           [this] { LoadReport(*session_, kSlotRepeatedAncestors, 5); });
   connect(AddItem(menu, Utf8("&Éventail"), MenuItem::AscEventail), &QAction::triggered, this,
           [this] { AscEventClick(); });
+  connect(AddItem(menu, Utf8("Éventail interactif"), MenuItem::AscEventailInteractif), &QAction::triggered, this,
+          [this] { AscEventailInteractifClick(); });
+  connect(AddItem(menu, Utf8("Graphique de complétude"), MenuItem::AscGraphique), &QAction::triggered, this,
+          [this] { AscGraphiqueClick(); });
   return menu;
 }
 
@@ -216,6 +220,8 @@ QMenu* TMF::BuildConsultMenu() {
   AddConsultItem(ancestry, Utf8("Liste des ascendants avec# Stradonitz"), MenuItem::SubAscListe, kSlotAncestryList, 3);
   AddConsultItem(ancestry, Utf8("Statistiques"), MenuItem::SubAscStat, kSlotStatistics, 2);
   AddConsultItem(ancestry, Utf8("Liste des ascendants répétés"), MenuItem::SubAscRepet, kSlotRepeatedAncestors, 5);
+  connect(AddItem(ancestry, Utf8("Graphique de complétude"), MenuItem::SubAscGraphique), &QAction::triggered, this,
+          [this] { AscGraphiqueClick(); });
   QMenu* kinship = mConsulter->addMenu(Utf8("Liens de parenté"));
   menus_[MenuItem::ConsLiens] = kinship;
   AddConsultItem(kinship, Utf8("Souches communes"), MenuItem::SubLiensSouches, kSlotRootAncestors, 5);
@@ -435,6 +441,7 @@ void TMF::OKBtnClick() {
       const AncestryOutcome outcome = AnalyseAncestry(*session_);
       if (outcome == AncestryOutcome::NoAncestors) AvisF->EnableOk(false);
       if (outcome == AncestryOutcome::Analysed || outcome == AncestryOutcome::ReportFailed) EndPersonChoice();
+      if (outcome == AncestryOutcome::Analysed) AncestryAnalysed();
       break;
     }
     case 3:

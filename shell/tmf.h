@@ -83,6 +83,12 @@ class TMF : public QMainWindow, private WindowHost {
   virtual void SubLiensOrgClick() {}
   // Left to the AutoCAD script export: a double click on the status bar.
   virtual void StatusBarDblClick() {}
+  // Left to the pictures: "Éventail interactif" and "Graphique de complétude"
+  // (also under "&Consulter" › "Ascendance"), and what they redraw once a
+  // new analysis is made.
+  virtual void AscEventailInteractifClick() {}
+  virtual void AscGraphiqueClick() {}
+  virtual void AncestryAnalysed() {}
 
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

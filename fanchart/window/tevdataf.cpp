@@ -1,6 +1,7 @@
 #include "fanchart/window/tevdataf.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -96,6 +97,10 @@ QGroupBox* TEvDataF::BuildContent() {
   NoteFaculMemoEF->setLineWrapMode(QPlainTextEdit::NoWrap);
   NoteFaculMemoEF->setTabChangesFocus(true);
   grid->addWidget(NoteFaculMemoEF, 5, 0, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Couleurs des cases :"), box), 6, 0);
+  CouleursCBEF = new QComboBox(box);
+  CouleursCBEF->addItems({QStringLiteral("aucune"), QStringLiteral("par génération"), QStringLiteral("par lignée")});
+  grid->addWidget(CouleursCBEF, 6, 1);
   return box;
 }
 
@@ -277,6 +282,7 @@ void TEvDataF::OKBtnEFClick() {
   fan.probantLine = ToCp1252(TexteEditEF->text());
   fan.note = NoteLines();
   fan.scriptOption = ScriptCB->isChecked();
+  fan.colouring = static_cast<FanColouring>(CouleursCBEF->currentIndex());
   session_.selectionMode = kSelectionFanConfirmed;
   accept();
 }

@@ -10,6 +10,7 @@
 #include "fanchart/printer_parameters.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,7 @@ class TEvDataF : public QDialog {
   QLabel* PagesInfoLblEF = nullptr;
   QPushButton* ImprimanteBtnEF = nullptr;
   QCheckBox* ScriptCB = nullptr;
+  QComboBox* CouleursCBEF = nullptr;  // aucune, par génération, par lignée
   QPushButton* OKBtnEF = nullptr;
   QPushButton* AnnulerBtnEF = nullptr;
 

@@ -51,6 +51,7 @@ void InstallFontSubstitutions() {
   static std::once_flag once;
   std::call_once(once, [] {
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
     QFont::insertSubstitutions("GothicE", {"Blankenburg_UNZ1A", "Blankenburg", "UnifrakturMaguntia",
                                            "Liberation Serif"});
   });
@@ -68,6 +69,36 @@ QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter), base_(pai
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
   ApplyPen();
+}
+
+QPainterCanvas::~QPainterCanvas() { Flush(); }
+
+void QPainterCanvas::SetLineBatching(bool on) {
+  Flush();
+  batchLines_ = on;
+}
+
+void QPainterCanvas::Flush() {
+  if (!pendingLines_.isEmpty()) {
+    painter_.drawLines(pendingLines_);
+    pendingLines_.clear();
+  }
+  if (!pendingStrokes_.isEmpty()) {
+    const QPen pen = painter_.pen();
+    painter_.setPen(StrokePen());
+    painter_.drawLines(pendingStrokes_);
+    painter_.setPen(pen);
+    pendingStrokes_.clear();
+  }
+}
+
+const QPen& QPainterCanvas::StrokePen() {
+  if (textStroke_.color() != QColor(170, 170, 170)) {
+    textStroke_ = QPen(QColor(170, 170, 170));
+    textStroke_.setWidthF(0.0);
+    textStroke_.setCosmetic(true);
+  }
+  return textStroke_;
 }
 
 void QPainterCanvas::SetWindowExtent(int cx, int cy) {
@@ -88,6 +119,7 @@ CanvasPen QPainterCanvas::SelectPen(const CanvasPen& pen) {
 }
 
 void QPainterCanvas::ApplyPen() {
+  Flush();
   const double width = pen_.width * std::fabs(mapping_.ScaleX());
   QPen pen(ColourOf(pen_.colour));
   pen.setStyle(PenStyleOf(pen_.style));
@@ -99,12 +131,15 @@ void QPainterCanvas::ApplyPen() {
   painter_.setPen(pen);
 }
 
+// The rotation is applied when drawing; it does not change the Qt font.
+bool QPainterCanvas::SameQtFont(const FontDescription& a, const FontDescription& b) {
+  return a.height == b.height && a.weight == b.weight && a.italic == b.italic && a.underline == b.underline &&
+         a.strikeOut == b.strikeOut && a.face == b.face;
+}
+
 FontDescription QPainterCanvas::SelectFont(const FontDescription& font) {
   const FontDescription previous = font_;
-  // The rotation is applied when drawing; it does not change the Qt font.
-  if (font.height != font_.height || font.weight != font_.weight || font.italic != font_.italic ||
-      font.underline != font_.underline || font.strikeOut != font_.strikeOut || font.face != font_.face)
-    qfontValid_ = false;
+  if (!SameQtFont(font, font_)) qfontValid_ = false;
   font_ = font;
   return previous;
 }
@@ -115,6 +150,14 @@ void QPainterCanvas::SetTransparentBackground(bool transparent) {
 
 const QFont& QPainterCanvas::LogicalFont() {
   if (qfontValid_) return fonts_[fontKey_].font;
+  // Texts are measured and drawn with a font, then the previous one is put
+  // back: the keys of the last few fonts are kept.
+  for (const RecentFont& recent : recentFonts_) {
+    if (recent.key.isEmpty() || !SameQtFont(recent.description, font_)) continue;
+    fontKey_ = recent.key;
+    qfontValid_ = true;
+    return fonts_[fontKey_].font;
+  }
   fontKey_ = QString::fromStdString(font_.face) + '|' + QString::number(font_.height) + '|' +
              QString::number(font_.weight) + (font_.italic ? "i" : "") + (font_.underline ? "u" : "") +
              (font_.strikeOut ? "s" : "");
@@ -135,6 +178,8 @@ const QFont& QPainterCanvas::LogicalFont() {
     cached = fonts_.insert(fontKey_, SizedFont{qfont, QFontMetricsF(qfont)});
   }
   qfontValid_ = true;
+  recentFonts_[nextRecent_] = RecentFont{font_, fontKey_};
+  nextRecent_ = (nextRecent_ + 1) % recentFonts_.size();
   return cached->font;
 }
 
@@ -171,6 +216,7 @@ int QPainterCanvas::TextWidth(const std::string& text) {
 }
 
 void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
+  if (!batchLines_) Flush();
   const QString qtext = FromCp1252(text);
   const ShapedText& shaped = Shaped(qtext);
   // The base line's direction in logical units, then on the device.
@@ -182,14 +228,20 @@ void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
   const QPointF anchor = ToDevice(x, y);
   const double reach = (shaped.advance + Metrics().height()) * scale;
   if (!visible_.isNull() && !visible_.adjusted(-reach, -reach, reach, reach).contains(anchor)) return;
-  QTransform place = base_;
-  place.translate(anchor.x(), anchor.y());
-  place.rotate(std::atan2(dy, dx) * 180.0 / M_PI);
-  place.scale(scale, scale);
-  painter_.setWorldTransform(place);
+  // The text's own coordinates to the painter's.
+  QTransform local;
+  local.translate(anchor.x(), anchor.y());
+  local.rotate(std::atan2(dy, dx) * 180.0 / M_PI);
+  local.scale(scale, scale);
   // Glyph positions are measured from the line's top left.
   const QPointF at = alignment_ == TextAlignment::BaselineCentre ? QPointF(-shaped.advance / 2.0, -shaped.ascent)
                                                                  : QPointF(0.0, 0.0);
+  if (Metrics().height() * scale < legiblePixels_) {
+    DrawTextStroke(local, at, shaped);
+    return;
+  }
+  Flush();
+  painter_.setWorldTransform(local * base_);
   if (glyphRuns_) {
     for (const QGlyphRun& run : shaped.runs) painter_.drawGlyphRun(at, run);
   } else {
@@ -199,9 +251,26 @@ void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
   painter_.setWorldTransform(base_);
 }
 
+void QPainterCanvas::DrawTextStroke(const QTransform& place, QPointF at, const ShapedText& shaped) {
+  const double middle = at.y() + shaped.ascent * 0.65;
+  const QLineF stroke = place.map(QLineF(QPointF(at.x(), middle), QPointF(at.x() + shaped.advance, middle)));
+  if (batchLines_) {
+    pendingStrokes_.append(stroke);
+    return;
+  }
+  const QPen pen = painter_.pen();
+  painter_.setPen(StrokePen());
+  painter_.drawLine(stroke);
+  painter_.setPen(pen);
+}
+
 void QPainterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
   const QPointF from = ToDevice(x1, y1), to = ToDevice(x2, y2);
   if (!visible_.isNull() && !visible_.intersects(QRectF(from, to).normalized().adjusted(-1, -1, 1, 1))) return;
+  if (batchLines_) {
+    pendingLines_.append(QLineF(from, to));
+    return;
+  }
   painter_.drawLine(from, to);
 }
 
@@ -218,6 +287,7 @@ void QPainterCanvas::DrawArc(int left, int top, int right, int bottom, CanvasPoi
   QPainterPath path;
   path.arcMoveTo(rect, startAngle);
   path.arcTo(rect, startAngle, sweep);
+  Flush();
   painter_.save();
   painter_.setBrush(Qt::NoBrush);
   painter_.drawPath(path);
@@ -225,9 +295,26 @@ void QPainterCanvas::DrawArc(int left, int top, int right, int bottom, CanvasPoi
 }
 
 void QPainterCanvas::DrawRectangle(int left, int top, int right, int bottom) {
+  Flush();
   painter_.save();
   painter_.setBrush(Qt::NoBrush);
   painter_.drawRect(QRectF(ToDevice(left, top), ToDevice(right, bottom)).normalized());
+  painter_.restore();
+}
+
+void QPainterCanvas::FillPolygon(const std::vector<CanvasPoint>& points, CanvasColour fill) {
+  if (points.size() < 3) return;
+  QPolygonF polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const CanvasPoint& point : points) polygon.append(ToDevice(point.x, point.y));
+  if (!visible_.isNull() && !visible_.intersects(polygon.boundingRect().adjusted(-1, -1, 1, 1))) return;
+  Flush();
+  painter_.save();
+  // Neighbouring fills meet without a seam of lighter pixels between them.
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(ColourOf(fill));
+  painter_.drawPolygon(polygon);
   painter_.restore();
 }
 

@@ -3,6 +3,8 @@
 // painter's own transformation is the device; the canvas keeps the
 // isotropic logical-to-device mapping itself.
 #include <QFont>
+#include <QPen>
+#include <array>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QList>
@@ -18,12 +20,14 @@
 namespace quenor {
 
 // Maps the faces the program asks for to faces found on this system:
-// "Times New Roman" to its metric twin, "GothicE" to a blackletter face.
+// "Times New Roman" and "Arial" to their metric twins, "GothicE" to a
+// blackletter face.
 void InstallFontSubstitutions();
 
 class QPainterCanvas : public Canvas {
  public:
   explicit QPainterCanvas(QPainter& painter);
+  ~QPainterCanvas() override;
 
   // Changing the scale changes the device width of the selected pen.
   void SetWindowExtent(int cx, int cy) override;
@@ -44,6 +48,19 @@ class QPainterCanvas : public Canvas {
   void DrawLine(int x1, int y1, int x2, int y2) override;
   void DrawArc(int left, int top, int right, int bottom, CanvasPoint start, CanvasPoint end) override;
   void DrawRectangle(int left, int top, int right, int bottom) override;
+  void FillPolygon(const std::vector<CanvasPoint>& points, CanvasColour fill) override;
+
+  // Texts whose cell would be less than `pixels` high on the device are
+  // drawn as a grey stroke of their length (0, the default: every text is
+  // drawn). A chart seen whole on the screen is not read; it is explored.
+  void SetLegibleTextPixels(double pixels) { legiblePixels_ = pixels; }
+
+  // Lines (and the strokes of small texts) kept and handed to the painter
+  // together, until anything else is drawn, the pen changes or Flush() is
+  // called: much quicker for the thousands of short lines of a chart seen
+  // whole. The caller flushes before using the painter itself.
+  void SetLineBatching(bool on);
+  void Flush();
 
  private:
   QPointF ToDevice(double x, double y) const { return {mapping_.DeviceX(x), mapping_.DeviceY(y)}; }
@@ -69,6 +86,17 @@ class QPainterCanvas : public Canvas {
   QHash<QString, SizedFont> fonts_;    // by face, height and style
   QString fontKey_;                    // of the selected font
   bool qfontValid_ = false;
+  struct RecentFont {
+    FontDescription description;
+    QString key;
+  };
+  std::array<RecentFont, 4> recentFonts_;
+  std::size_t nextRecent_ = 0;
+  static bool SameQtFont(const FontDescription& a, const FontDescription& b);
+  QPen textStroke_;
+  bool batchLines_ = false;
+  QList<QLineF> pendingLines_;    // in the selected pen
+  QList<QLineF> pendingStrokes_;  // in the text stroke's pen
   struct ShapedText {
     double advance = 0.0;
     double ascent = 0.0;
@@ -76,9 +104,12 @@ class QPainterCanvas : public Canvas {
   };
   // A text shaped once with a font, measured and drawn from then on.
   const ShapedText& Shaped(const QString& text);
+  void DrawTextStroke(const QTransform& place, QPointF at, const ShapedText& shaped);
+  const QPen& StrokePen();
   QHash<QString, ShapedText> shapes_;  // by font and text
   QHash<QString, double> emPerCell_;  // by face, weight and slant
   TextAlignment alignment_ = TextAlignment::TopLeft;
+  double legiblePixels_ = 0.0;
 };
 
 }  // namespace quenor

@@ -87,8 +87,10 @@ TEST_F(AncestryAnalysisTest, AnalysisSetsProbantFlagsMenusAndShowsTheList) {
   for (int slot : {kSlotStatistics, kSlotAncestryList, kSlotRepeatedAncestors}) {
     EXPECT_TRUE(session().slots[slot].hasContent) << slot;
   }
-  for (MenuItem item : {MenuItem::AscStat, MenuItem::AscRepet, MenuItem::AscEventail, MenuItem::ConsAsc,
-                        MenuItem::SubAscListe, MenuItem::SubAscStat, MenuItem::SubAscRepet}) {
+  for (MenuItem item : {MenuItem::AscStat, MenuItem::AscRepet, MenuItem::AscEventail,
+                        MenuItem::AscEventailInteractif, MenuItem::AscGraphique, MenuItem::ConsAsc,
+                        MenuItem::SubAscListe, MenuItem::SubAscStat, MenuItem::SubAscRepet,
+                        MenuItem::SubAscGraphique}) {
     EXPECT_TRUE(Enabled(item)) << static_cast<int>(item);
   }
   ASSERT_FALSE(fixture.ui.shownReports.empty());

@@ -1,6 +1,6 @@
-// quenor-cli eventail: the built program run in a scratch folder: the
-// analysis it runs first, its outputs, the limits it brings values back to
-// and the usage errors.
+// quenor-cli eventail, and the pictures of quenor-cli ascendance: the built
+// program run in a scratch folder: the analysis it runs first, its outputs,
+// the limits it brings values back to and the usage errors.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -34,9 +34,12 @@ int Count(const std::string& text, const std::string& what) {
 class EventailCommandTest : public ::testing::Test {
  protected:
   // Runs quenor-cli eventail on royal92.ged and `person` with `options`.
-  int Eventail(const std::string& person, const std::string& options) {
+  int Eventail(const std::string& person, const std::string& options) { return Run("eventail", person, options); }
+
+  // Runs quenor-cli `name` on royal92.ged and `person` with `options`.
+  int Run(const std::string& name, const std::string& person, const std::string& options) {
     const std::string command = "cd " + Quoted(folder.path().string()) + " && TMPDIR=" +
-                                Quoted(folder.path().string()) + " " + Quoted(QUENOR_CLI) + " eventail " +
+                                Quoted(folder.path().string()) + " " + Quoted(QUENOR_CLI) + " " + name + " " +
                                 Quoted(DataFile("royal92.ged").string()) + " " + person + " " + options +
                                 " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
@@ -96,6 +99,51 @@ TEST_F(EventailCommandTest, PdfPagesPosterAndSvg) {
   ASSERT_EQ(Eventail("115", "--pdf poster.pdf --affiche"), 0) << err;
   EXPECT_TRUE(ReadBytes(folder / "poster.pdf").starts_with("%PDF"));
   EXPECT_EQ(Eventail("115", "--pdf x.pdf --papier Parchemin"), 1);
+}
+
+// The width and height that a PNG file's header gives.
+std::pair<int, int> PngSize(const std::string& png) {
+  if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
+  const auto at = [&](std::size_t i) {
+    return (static_cast<unsigned char>(png[i]) << 24) | (static_cast<unsigned char>(png[i + 1]) << 16) |
+           (static_cast<unsigned char>(png[i + 2]) << 8) | static_cast<unsigned char>(png[i + 3]);
+  };
+  return {static_cast<int>(at(16)), static_cast<int>(at(20))};
+}
+
+TEST_F(EventailCommandTest, ColoursAreAddedToThePicturesOnlyWhenAskedFor) {
+  ASSERT_EQ(Eventail("58", "--svg plain.svg --script plain.scr"), 0) << err;
+  ASSERT_EQ(Eventail("58", "--svg none.svg --couleurs aucune"), 0) << err;
+  EXPECT_EQ(ReadBytes(folder / "none.svg"), ReadBytes(folder / "plain.svg"));
+  ASSERT_EQ(Eventail("58", "--svg lineage.svg --couleurs lignee --script lineage.scr"), 0) << err;
+  ASSERT_EQ(Eventail("58", "--svg generation.svg --couleurs génération"), 0) << err;
+  const std::string plain = ReadBytes(folder / "plain.svg"), lineage = ReadBytes(folder / "lineage.svg");
+  EXPECT_EQ(Count(plain, "fill=\"#a0c8e4\""), 0);
+  EXPECT_GT(Count(lineage, "fill=\"#a0c8e4\""), 0);  // the father's father's quarter
+  EXPECT_GT(Count(lineage, "fill=\"#f4b4c4\""), 0);  // the mother's mother's
+  EXPECT_NE(ReadBytes(folder / "generation.svg"), lineage);
+  // The AutoCAD script knows nothing of colours.
+  EXPECT_EQ(ReadBytes(folder / "lineage.scr"), ReadBytes(folder / "plain.scr"));
+  EXPECT_EQ(Eventail("58", "--svg x.svg --couleurs rouge"), 2);
+  EXPECT_NE(err.find("couleurs inconnues : rouge"), std::string::npos);
+}
+
+TEST_F(EventailCommandTest, TheAncestryCommandDrawsItsChartAtTheSizeAskedFor) {
+  ASSERT_EQ(Run("ascendance", "52", "--graphique chart.png --taille 900x600"), 0) << err;
+  EXPECT_EQ(PngSize(ReadBytes(folder / "chart.png")), std::make_pair(900, 600));
+  EXPECT_TRUE(ReadBytes(folder / "Stat.TXT").size() > 1000);  // the reports as without the chart
+  ASSERT_EQ(Run("ascendance", "52", "--graphique chart.png"), 0) << err;
+  EXPECT_EQ(PngSize(ReadBytes(folder / "chart.png")), std::make_pair(1600, 1000));
+  ASSERT_EQ(Run("ascendance", "52", "--graphique chart.svg"), 0) << err;
+  const std::string svg = ReadBytes(folder / "chart.svg");
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("Elizabeth"), std::string::npos);
+  EXPECT_EQ(Run("ascendance", "52", "--graphique chart.gif"), 2);
+  EXPECT_EQ(Run("ascendance", "52", "--graphique c.png --taille 0x600"), 2);
+  EXPECT_EQ(Run("ascendance", "52", "--graphique c.png --taille 900"), 2);
+  EXPECT_EQ(Run("ascendance", "52", "--taille 900x600"), 2);
+  EXPECT_EQ(Run("ascendance", "52", "--graphique absent/c.png"), 1);
+  EXPECT_NE(err.find("Impossible d'écrire le fichier"), std::string::npos);
 }
 #else
 TEST_F(EventailCommandTest, WithoutQtOnlyTheScriptIsOffered) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,8 +167,12 @@ TEST_F(FanWindowTest, OkWritesTheFieldsAndAnnulerLeavesNothing) {
   dialog.StradIniEdit->setText("5");
   dialog.EchelleEditEF->setText("0.5");
   dialog.CentimetresEF->setChecked(true);
+  EXPECT_EQ(dialog.CouleursCBEF->currentText().toStdString(), "aucune");
+  dialog.CouleursCBEF->setCurrentIndex(2);
   dialog.OKBtnEFClick();
   const FanLayout& fan = fixture.session.fan;
+  EXPECT_EQ(fan.colouring, FanColouring::Lineage);
+  EXPECT_EQ(dialog.CouleursCBEF->itemText(1).toStdString(), "par génération");
   EXPECT_EQ(fixture.session.selectionMode, 2);
   EXPECT_EQ(fan.generationCount, 8);
   EXPECT_EQ(fan.firstStradonitz, 5);

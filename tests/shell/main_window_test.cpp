@@ -44,6 +44,9 @@ TEST(MainWindow, MenuCaptionsCarryTheirAccessKeys) {
   TMF& window = fixture.window();
   EXPECT_EQ(window.Action(MenuItem::AscProbant)->text(), QString::fromUtf8("&Ascendance d'un probant"));
   EXPECT_EQ(window.Action(MenuItem::AscEventail)->text(), QString::fromUtf8("&Éventail"));
+  EXPECT_EQ(window.Action(MenuItem::AscEventailInteractif)->text(), QString::fromUtf8("Éventail interactif"));
+  EXPECT_EQ(window.Action(MenuItem::AscGraphique)->text(), QString::fromUtf8("Graphique de complétude"));
+  EXPECT_EQ(window.Action(MenuItem::SubAscGraphique)->text(), QString::fromUtf8("Graphique de complétude"));
   EXPECT_EQ(window.Action(MenuItem::LiensSouches)->text(), QString::fromUtf8("Souches &communes"));
   EXPECT_EQ(window.Action(MenuItem::SubAscListe)->text(), QString::fromUtf8("Liste des ascendants avec# Stradonitz"));
   EXPECT_EQ(window.Menu(MenuItem::ConsGED)->title(), QString::fromUtf8("&Fichier GEDCom"));
@@ -63,6 +66,8 @@ TEST(MainWindow, ALoadShowsTheListAndOpensTheAnalysisMenus) {
   EXPECT_FALSE(On(window, MenuItem::AscStat));
   EXPECT_FALSE(On(window, MenuItem::AscRepet));
   EXPECT_FALSE(On(window, MenuItem::AscEventail));
+  EXPECT_FALSE(On(window, MenuItem::AscEventailInteractif));
+  EXPECT_FALSE(On(window, MenuItem::AscGraphique));
   EXPECT_TRUE(On(window, MenuItem::mLiens));
   EXPECT_TRUE(On(window, MenuItem::LiensSelect2));
   EXPECT_FALSE(On(window, MenuItem::LiensSouches));

@@ -1,0 +1,192 @@
+// The picture windows under the offscreen platform: the interactive fan
+// chart (the summary of the ancestor under the pointer, the wheel, a drag,
+// the marks of repeated ancestors, a double click that makes an ancestor the
+// probant) and the completeness chart window (its figures, its pictures and
+// its printing).
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <set>
+
+#include "ancestry/ancestry_analysis.h"
+#include "ancestry/window/tgraphf.h"
+#include "fanchart/fan_highlights.h"
+#include "fanchart/fan_sectors.h"
+#include "fanchart/window/printer_choice.h"
+#include "fanchart/window/tevinterf.h"
+#include "gedcom/record_fields.h"
+#include "platform/cp1252.h"
+#include "tests/support/pdf_pages.h"
+#include "tests/support/session_fixture.h"
+
+namespace quenor {
+namespace {
+
+constexpr int32_t kCharles = 58;  // royal92.ged
+
+class PictureWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fixture.LoadData("royal92.ged"));
+    Analyse(kCharles);
+  }
+  void Analyse(int32_t probant) {
+    fixture.session.selectionMode = 1;
+    fixture.session.chosenLine = std::to_string(probant);
+    ASSERT_EQ(AnalyseAncestry(fixture.session), AncestryOutcome::Analysed);
+  }
+  std::string NameOf(int32_t person) { return Utf8FromCp1252(PersonName(fixture.session.index, 0, person)); }
+
+  testing::SessionFixture fixture;
+};
+
+// The pixel of the explorer at the middle of place n.
+QPoint PixelOf(const FanExplorer& explorer, int32_t n) {
+  const FanSector sector = SectorOf(explorer.generations(), 2.5f, n);
+  const double r = (sector.innerRadius + sector.outerRadius) / 2.0, a = (sector.fromAngle + sector.toAngle) / 2.0;
+  const FanViewport& view = explorer.view();
+  return QPoint(static_cast<int>(view.width / 2.0 + (r * std::cos(a) - view.centreX) * view.zoom),
+                static_cast<int>(view.height / 2.0 - (r * std::sin(a) - view.centreY) * view.zoom));
+}
+
+TEST_F(PictureWindowTest, TheInteractiveFanTellsWhoIsUnderThePointer) {
+  TEvInterF window(fixture.session);
+  window.ShowFan();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  FanExplorer& explorer = *window.explorer();
+  EXPECT_EQ(explorer.generations(), 12);  // royal92 goes back further: the most the chart shows
+  // The parents, then the first known ancestor of generations 4 and 8.
+  std::vector<int32_t> places{2, 3};
+  for (int32_t first : {8, 128}) {
+    int32_t n = first;
+    while (n < 2 * first - 1 && explorer.PersonAt(n) == 0) ++n;
+    places.push_back(n);
+  }
+  for (int32_t n : places) {
+    QTest::mouseMove(&explorer, PixelOf(explorer, n));
+    EXPECT_EQ(explorer.hovered(), n);
+    const std::string summary = window.summary()->text().toStdString();
+    EXPECT_NE(summary.find("Sosa n° " + std::to_string(n)), std::string::npos) << summary;
+    const int32_t person = explorer.PersonAt(n);
+    ASSERT_NE(person, 0);
+    EXPECT_NE(summary.find(QString::fromStdString(NameOf(person)).toHtmlEscaped().toStdString()), std::string::npos)
+        << n;
+    // Every place of the ancestor under the pointer is marked.
+    int marked = 0;
+    for (const FanFill& fill : explorer.fills()) marked += fill.colour == kChosenAncestorColour;
+    EXPECT_EQ(marked, PlacesOf(explorer.content().occupants, 12, person));
+  }
+}
+
+TEST_F(PictureWindowTest, TheWheelZoomsAboutThePointerAndADragMovesTheChart) {
+  TEvInterF window(fixture.session);
+  window.ShowFan();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  FanExplorer& explorer = *window.explorer();
+  const QPoint at = PixelOf(explorer, 37);
+  const double before = explorer.view().zoom;
+  QWheelEvent wheel(at, explorer.mapToGlobal(at), QPoint(), QPoint(0, 480), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&explorer, &wheel);
+  EXPECT_GT(explorer.view().zoom, before * 1.5);
+  EXPECT_EQ(explorer.NumberAtPoint(at), 37);  // the place under the pointer stays there
+
+  const QPoint from = PixelOf(explorer, 37);
+  QTest::mousePress(&explorer, Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(&explorer, from + QPoint(40, 25));
+  QTest::mouseMove(&explorer, from + QPoint(80, 50));
+  QTest::mouseRelease(&explorer, Qt::LeftButton, Qt::NoModifier, from + QPoint(80, 50));
+  EXPECT_EQ(explorer.NumberAtPoint(from + QPoint(80, 50)), 37);  // the place followed the mouse
+
+  window.AjusterBtnEI->click();
+  EXPECT_DOUBLE_EQ(explorer.view().zoom, before);
+}
+
+TEST_F(PictureWindowTest, RepeatedAncestorsAreMarkedAlikeWhereverTheyAppear) {
+  TEvInterF window(fixture.session);
+  window.ShowFan();
+  FanExplorer& explorer = *window.explorer();
+  EXPECT_TRUE(explorer.fills().empty());
+  window.RepetesCBEI->setChecked(true);
+  const std::vector<int32_t>& occupants = explorer.content().occupants;
+  std::map<int32_t, std::set<CanvasColour>> colours;
+  for (const FanFill& fill : explorer.fills()) colours[occupants[fill.number]].insert(fill.colour);
+  ASSERT_GT(colours.size(), 10u);  // royal92 repeats many ancestors within 12 generations
+  for (const auto& [person, used] : colours) {
+    EXPECT_EQ(used.size(), 1u) << person;
+    EXPECT_GE(PlacesOf(occupants, 12, person), 2) << person;
+  }
+  window.CouleursCBEI->setCurrentIndex(1);  // by generation, under the marks
+  EXPECT_GT(explorer.fills().size(), colours.size());
+  window.RepetesCBEI->setChecked(false);
+  window.CouleursCBEI->setCurrentIndex(0);
+  EXPECT_TRUE(explorer.fills().empty());
+}
+
+TEST_F(PictureWindowTest, ADoubleClickMakesTheAncestorTheProbant) {
+  TEvInterF window(fixture.session);
+  int analyses = 0;
+  window.analysed = [&] { ++analyses; };
+  window.ShowFan();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  FanExplorer& explorer = *window.explorer();
+  const int32_t father = explorer.PersonAt(2);
+  ASSERT_NE(father, 0);
+  QTest::mouseDClick(&explorer, Qt::LeftButton, Qt::NoModifier, PixelOf(explorer, 2));
+  EXPECT_EQ(fixture.session.probantNumber, father);
+  EXPECT_EQ(fixture.session.selectionMode, 0);
+  EXPECT_EQ(analyses, 1);
+  EXPECT_NE(fixture.Report("LstAscd.TXT").find(PersonName(fixture.session.index, 0, father)), std::string::npos);
+  EXPECT_NE(window.windowTitle().toStdString().find(NameOf(father)), std::string::npos);
+  EXPECT_EQ(explorer.content().occupants[1], father);
+  // A double click outside the fan chooses nobody.
+  QTest::mouseDClick(&explorer, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  EXPECT_EQ(analyses, 1);
+}
+
+TEST_F(PictureWindowTest, TheChartWindowSavesAndPrintsWhatItShows) {
+  PrinterChoice printer(QString::fromStdString(fixture.folder.path().string()));
+  printer.printer().setOutputFormat(QPrinter::PdfFormat);
+  printer.printer().setOutputFileName(QString::fromStdString((fixture.folder / "chart.pdf").string()));
+  printer.SetSetupDialog([](QPrinter&, QWidget*) { return true; });
+  TGraphF window(fixture.session, printer);
+  window.ShowChart();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(window.view()->chart().generations.size(), fixture.session.ancestryFigures.generations.size());
+  EXPECT_EQ(window.view()->chart().probantName, fixture.session.probantName);
+
+  QString asked;
+  window.chooseFile = [&](const QString&, const QString&, const QString&) {
+    return QString::fromStdString((fixture.folder / asked.toStdString()).string());
+  };
+  asked = "graphique";  // no extension: the one of the button is added
+  window.SvgBtnGFClick();
+  QFile svg(QString::fromStdString((fixture.folder / "graphique.svg").string()));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  QXmlStreamReader reader(&svg);
+  while (!reader.atEnd()) reader.readNext();
+  EXPECT_FALSE(reader.hasError());
+  asked = "graphique.png";
+  window.PngBtnGFClick();
+  EXPECT_EQ(QImage(QString::fromStdString((fixture.folder / "graphique.png").string())).size(), TGraphF::kPictureSize);
+  asked = "absent/graphique.png";
+  window.PngBtnGFClick();
+  EXPECT_EQ(fixture.ui.messages.size(), 1u);
+
+  window.ImprimerBtnGFClick();
+  EXPECT_EQ(testing::PdfPageCount((fixture.folder / "chart-graphique.pdf").string()), 1);
+
+  // A new analysis is shown when the window is told of it.
+  Analyse(52);
+  window.Refresh();
+  EXPECT_EQ(window.view()->chart().probantName, fixture.session.probantName);
+}
+
+}  // namespace
+}  // namespace quenor
