@@ -11,18 +11,12 @@
 #include <filesystem>
 #include <string>
 
-#include "ancestry/ancestry_analysis.h"
-#include "bench/gedgen/gedcom_writer.h"
-#include "bench/gedgen/population.h"
+#include "bench/analysed_pedigree.h"
 #include "fanchart/fan_page.h"
 #include "fanchart/fan_pages.h"
 #include "fanchart/fan_script.h"
-#include "platform/clock.h"
 #include "platform/qt/fan_chart_files.h"
 #include "platform/recording_canvas.h"
-#include "platform/user_interface.h"
-#include "session/gedcom_opening.h"
-#include "session/session.h"
 
 namespace {
 
@@ -30,16 +24,6 @@ constexpr int kGenerations = 12;
 constexpr int kRepeats = 5;
 constexpr double kPdfGoalSeconds = 2.0;
 constexpr double kScriptGoalSeconds = 0.3;
-
-class QuietUi : public quenor::UserInterface {
- public:
-  void ShowMessage(const std::string& caption, const std::string& text, quenor::MessageIcon) override {
-    std::fprintf(stderr, "%s : %s\n", caption.c_str(), text.c_str());
-    ++messages;
-  }
-  void ShowStatus(const std::string&) override {}
-  int messages = 0;
-};
 
 // The best wall time of a few runs; the processor time of that run goes to
 // `processor` (the machine may be shared).
@@ -72,16 +56,10 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "quenor-bench-fanchart";
   std::filesystem::create_directories(scratch);
-  const std::string gedcom = (scratch / "pedigree12.ged").string();
-  if (!quenor::gedgen::WriteCompletePedigree(gedcom, kGenerations)) return 1;
-
-  QuietUi ui;
-  quenor::FixedClock clock({2024, 3, 15});
-  quenor::Session session(ui, scratch.string(), clock);
-  if (quenor::LoadGedcomFile(session, gedcom) != quenor::LoadResult::Loaded) return 1;
-  session.selectionMode = 1;
-  session.chosenLine = "      1";
-  if (quenor::AnalyseAncestry(session) != quenor::AncestryOutcome::Analysed) return 1;
+  quenor::bench::AnalysedPedigree pedigree(scratch.string());
+  if (!pedigree.Prepare((scratch / "pedigree12.ged").string(), kGenerations)) return 1;
+  quenor::Session& session = pedigree.session;
+  const quenor::bench::QuietUi& ui = pedigree.ui;
   session.fan.generationCount = kGenerations;
   session.fan.scale = 1.0f;
   session.fan.probantLine = "Ancêtres du probant";

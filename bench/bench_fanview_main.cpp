@@ -16,15 +16,11 @@
 
 #include <time.h>
 
-#include "ancestry/ancestry_analysis.h"
-#include "bench/gedgen/gedcom_writer.h"
+#include "bench/analysed_pedigree.h"
 #include "fanchart/fan_highlights.h"
 #include "fanchart/fan_view.h"
 #include "fanchart/window/fan_view_renderer.h"
-#include "gedcom/gedcom_loader.h"
-#include "platform/clock.h"
-#include "platform/user_interface.h"
-#include "session/session.h"
+
 
 namespace {
 
@@ -32,14 +28,6 @@ constexpr int kGenerations = 12;
 constexpr int kWidth = 1400;
 constexpr int kHeight = 900;
 constexpr double kGoalMs = 30.0;
-
-class QuietUi : public quenor::UserInterface {
- public:
-  void ShowMessage(const std::string& caption, const std::string& text, quenor::MessageIcon) override {
-    std::fprintf(stderr, "%s : %s\n", caption.c_str(), text.c_str());
-  }
-  void ShowStatus(const std::string&) override {}
-};
 
 double Milliseconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
@@ -65,16 +53,9 @@ int main(int argc, char** argv) {
   const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
   const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "quenor-bench-fanview";
   std::filesystem::create_directories(scratch);
-  const std::string gedcom = (scratch / "pedigree12.ged").string();
-  if (!quenor::gedgen::WriteCompletePedigree(gedcom, kGenerations)) return 1;
-
-  QuietUi ui;
-  quenor::FixedClock clock({2024, 3, 15});
-  quenor::Session session(ui, scratch.string(), clock);
-  if (quenor::LoadGedcomFile(session, gedcom) != quenor::LoadResult::Loaded) return 1;
-  session.selectionMode = 1;
-  session.chosenLine = "      1";
-  if (quenor::AnalyseAncestry(session) != quenor::AncestryOutcome::Analysed) return 1;
+  quenor::bench::AnalysedPedigree pedigree(scratch.string());
+  if (!pedigree.Prepare((scratch / "pedigree12.ged").string(), kGenerations)) return 1;
+  quenor::Session& session = pedigree.session;
 
   const auto loadStart = std::chrono::steady_clock::now();
   const quenor::FanViewContent content = quenor::LoadFanViewContent(session, kGenerations);

@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -47,12 +50,27 @@ QTextCharFormat CharFormatOf(const RtfCharacterFormat& rtf) {
   return format;
 }
 
+// The picture kept by the document under a name of its own, then put in the text.
+void InsertPicture(QTextDocument& document, QTextCursor& cursor, const RtfPicture& picture, int number) {
+  QImage image;
+  if (!image.loadFromData(reinterpret_cast<const uchar*>(picture.data.data()), static_cast<int>(picture.data.size())))
+    return;
+  const QUrl name(QStringLiteral("rtfpicture://%1").arg(number));
+  document.addResource(QTextDocument::ImageResource, name, image);
+  QTextImageFormat format;
+  format.setName(name.toString());
+  format.setWidth(picture.widthTwips > 0 ? picture.widthTwips / kTwipsPerPixel : image.width());
+  format.setHeight(picture.heightTwips > 0 ? picture.heightTwips / kTwipsPerPixel : image.height());
+  cursor.insertImage(format);
+}
+
 }  // namespace
 
 void FillTextDocument(QTextDocument& document, const RtfDocument& rtf) {
   document.clear();
   QTextCursor cursor(&document);
   bool first = true;
+  int pictures = 0;
   for (const RtfParagraph& paragraph : rtf.paragraphs) {
     if (first) {
       cursor.setBlockFormat(BlockFormatOf(paragraph));
@@ -61,6 +79,10 @@ void FillTextDocument(QTextDocument& document, const RtfDocument& rtf) {
       cursor.insertBlock(BlockFormatOf(paragraph));
     }
     for (const RtfRun& run : paragraph.runs) {
+      if (!run.picture.data.empty()) {
+        InsertPicture(document, cursor, run.picture, ++pictures);
+        continue;
+      }
       QString text = QString::fromStdString(run.text);
       text.replace(QLatin1Char('\n'), QChar::LineSeparator);
       cursor.insertText(text, CharFormatOf(run.format));

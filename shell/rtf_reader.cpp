@@ -37,7 +37,9 @@ int HexValue(char c) {
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-enum class Destination { Text, Skip, FontTable, ColourTable };
+enum class Destination { Text, Skip, FontTable, ColourTable, Picture };
+
+constexpr int kTwipsPerPixel = 15;  // at 96 pixels an inch
 
 struct GroupState {
   RtfCharacterFormat format;
@@ -94,7 +96,10 @@ class RtfParser {
 
   void CloseGroup() {
     if (State().destination == Destination::FontTable) EndFontEntry();
+    const bool pictureEnds = State().destination == Destination::Picture && stack_.size() > 1 &&
+                             stack_[stack_.size() - 2].destination != Destination::Picture;
     if (stack_.size() > 1) stack_.pop_back();
+    if (pictureEnds) EndPicture();
     groupStart_ = false;
   }
 
@@ -181,6 +186,9 @@ class RtfParser {
       case Destination::FontTable:
         if (byte == ';') EndFontEntry();
         return;
+      case Destination::Picture:
+        PictureDigit(static_cast<char>(byte));
+        return;
       case Destination::Text:
         Emit(CodePointOfCp1252(byte));
     }
@@ -189,7 +197,8 @@ class RtfParser {
   void Emit(char32_t c) {
     if (State().destination != Destination::Text) return;
     RtfParagraph& paragraph = current_;
-    if (paragraph.runs.empty() || !(paragraph.runs.back().format == State().format)) {
+    if (paragraph.runs.empty() || !(paragraph.runs.back().format == State().format) ||
+        !paragraph.runs.back().picture.data.empty()) {
       paragraph.runs.push_back({std::string(), State().format});
     }
     AppendUtf8(paragraph.runs.back().text, c);
@@ -206,7 +215,11 @@ class RtfParser {
       State().destination = Destination::ColourTable;
       colours_.clear();
       ResetColourEntry();
-    } else if (word == "stylesheet" || word == "info" || word == "pict" || word == "header" ||
+    } else if (word == "pict") {
+      StartPicture();
+    } else if (State().destination == Destination::Picture) {
+      PictureWord(word, w.hasParameter ? p : 0);
+    } else if (word == "stylesheet" || word == "info" || word == "header" ||
                word == "footer" || word == "object" || word == "field" || word == "fldinst" ||
                word == "listtable" || word == "listoverridetable" || word == "generator") {
       State().destination = Destination::Skip;
@@ -288,6 +301,44 @@ class RtfParser {
     current_ = RtfParagraph();
   }
 
+  // --- pictures: {\pict\pngblip\picwN\pichN\picwgoalN\pichgoalN hex digits}
+  void StartPicture() {
+    State().destination = Destination::Picture;
+    picture_ = PictureUnderWay();
+  }
+  void PictureWord(const std::string& word, int p) {
+    if (word == "pngblip" || word == "jpegblip") picture_.known = true;
+    else if (word == "picw") picture_.widthPixels = p;
+    else if (word == "pich") picture_.heightPixels = p;
+    else if (word == "picwgoal") picture_.widthGoal = p;
+    else if (word == "pichgoal") picture_.heightGoal = p;
+    else if (word == "picscalex") picture_.scaleX = p;
+    else if (word == "picscaley") picture_.scaleY = p;
+    else if (word == "bin") picture_.known = false;  // raw bytes are not read: the picture is dropped
+    else if (word == "wmetafile" || word == "emfblip" || word == "macpict" || word == "dibitmap") picture_.known = false;
+  }
+  void PictureDigit(char c) {
+    const int value = HexValue(c);
+    if (value < 0) return;  // blanks and line ends between the digits
+    if (picture_.nibble < 0) {
+      picture_.nibble = value;
+    } else {
+      picture_.data += static_cast<char>(picture_.nibble * 16 + value);
+      picture_.nibble = -1;
+    }
+  }
+  static int Scaled(int size, int scale) { return scale > 0 ? static_cast<int>(static_cast<long long>(size) * scale / 100) : size; }
+  void EndPicture() {
+    if (!picture_.known || picture_.data.empty() || State().destination != Destination::Text) return;
+    RtfPicture picture;
+    picture.data = std::move(picture_.data);
+    picture.widthTwips = Scaled(picture_.widthGoal > 0 ? picture_.widthGoal : picture_.widthPixels * kTwipsPerPixel,
+                                picture_.scaleX);
+    picture.heightTwips = Scaled(
+        picture_.heightGoal > 0 ? picture_.heightGoal : picture_.heightPixels * kTwipsPerPixel, picture_.scaleY);
+    current_.runs.push_back({std::string(), State().format, std::move(picture)});
+  }
+
   // --- colour table: \redN\greenN\blueN; entries, the first one often empty
   void ResetColourEntry() {
     red_ = green_ = blue_ = 0;
@@ -337,6 +388,13 @@ class RtfParser {
   RtfDocument document_;
   RtfParagraph paragraphFormat_;
   RtfParagraph current_;
+  struct PictureUnderWay {
+    bool known = false;  // PNG or JPEG
+    std::string data;
+    int nibble = -1;
+    int widthPixels = 0, heightPixels = 0, widthGoal = 0, heightGoal = 0, scaleX = 0, scaleY = 0;
+  };
+  PictureUnderWay picture_;
   std::vector<int64_t> colours_;
   int red_ = 0, green_ = 0, blue_ = 0;
   bool colourGiven_ = false;

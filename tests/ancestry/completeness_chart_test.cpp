@@ -12,7 +12,7 @@
 #include "ancestry/completeness_chart.h"
 #include "platform/cp1252.h"
 #include "platform/recording_canvas.h"
-#include "tests/support/session_fixture.h"
+#include "tests/support/royal_file_test.h"
 
 namespace quenor::testing {
 namespace {
@@ -79,20 +79,7 @@ ChartReading Read(const RecordingCanvas& canvas, const CompletenessChartLayout& 
   return reading;
 }
 
-class RoyalChartTest : public ::testing::TestWithParam<int32_t> {
- protected:
-  static void SetUpTestSuite() {
-    fixture_ = new SessionFixture;
-    ASSERT_TRUE(fixture_->LoadData("royal92.ged"));
-  }
-  static void TearDownTestSuite() {
-    delete fixture_;
-    fixture_ = nullptr;
-  }
-  static SessionFixture* fixture_;
-};
-
-SessionFixture* RoyalChartTest::fixture_ = nullptr;
+class RoyalChartTest : public RoyalFileTest {};
 
 TEST_P(RoyalChartTest, BarsAndPointsShowTheFiguresOfTheStatistics) {
   Session& session = fixture_->session;

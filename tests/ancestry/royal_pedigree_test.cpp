@@ -10,7 +10,7 @@
 #include "ancestry/ancestry_figures.h"
 #include "ancestry/is_named.h"
 #include "gedcom/record_fields.h"
-#include "tests/support/session_fixture.h"
+#include "tests/support/royal_file_test.h"
 
 namespace quenor {
 namespace {
@@ -44,20 +44,7 @@ int GenerationOfNumber(int32_t k) {
   return g;
 }
 
-class RoyalPedigreeTest : public ::testing::TestWithParam<int32_t> {
- protected:
-  static void SetUpTestSuite() {
-    fixture_ = new SessionFixture;
-    ASSERT_TRUE(fixture_->LoadData("royal92.ged"));
-  }
-  static void TearDownTestSuite() {
-    delete fixture_;
-    fixture_ = nullptr;
-  }
-  static SessionFixture* fixture_;
-};
-
-SessionFixture* RoyalPedigreeTest::fixture_ = nullptr;
+class RoyalPedigreeTest : public testing::RoyalFileTest {};
 
 TEST_P(RoyalPedigreeTest, TableAndFiguresMatchARecursiveWalk) {
   Session& session = fixture_->session;

@@ -22,15 +22,6 @@ constexpr int32_t kElizabeth = 52;
 
 class PictureFilesTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fanchart_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-  }
-
   void SetUp() override {
     ASSERT_TRUE(fixture.LoadData("royal92.ged"));
     ASSERT_TRUE(AnalyseProbant(fixture, kElizabeth));

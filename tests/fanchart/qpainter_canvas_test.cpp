@@ -20,17 +20,8 @@
 namespace quenor::testing {
 namespace {
 
-class QPainterCanvasTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fanchart_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-  }
-};
+// The program's own main makes the application the canvas needs.
+class QPainterCanvasTest : public ::testing::Test {};
 
 // The bounding box of the dark pixels of an image.
 QRect InkOf(const QImage& image) {
