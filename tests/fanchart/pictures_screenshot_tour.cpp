@@ -15,21 +15,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTest>
 #include <QTimer>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
 
 #include "ancestry/window/tgraphf.h"
 #include "app/charts_main_window.h"
+#include "fanchart/fan_highlights.h"
 #include "fanchart/fan_sectors.h"
 #include "fanchart/window/fan_chart_run.h"
 #include "fanchart/window/printer_choice.h"
 #include "fanchart/window/tevdataf.h"
 #include "fanchart/window/tevinterf.h"
 #include "fanchart/window/tmssgbox.h"
+#include "platform/qt/fan_chart_files.h"
 #include "session/person_choice.h"
+#include "shell/taidef.h"
 
 using namespace quenor;
 
@@ -50,11 +56,35 @@ void Shoot(const QString& name) {
   std::fflush(stdout);
 }
 
+constexpr int kGuideWidth = 560;
+
+// A picture for the guide: small, in 256 colours.
+void SaveForGuide(const QImage& image, const QString& name) {
+  const QImage small = image.scaledToWidth(kGuideWidth, Qt::SmoothTransformation);
+  small.convertToFormat(QImage::Format_RGB888).save(QDir(outputFolder).filePath(name + ".png"), "PNG", 0);  // 0: the most compressed
+  std::printf("%s\n", qPrintable(name));
+}
+
 // A picture of one window alone, for the guide.
 void ShootWindow(QWidget& window, const QString& name) {
   Settle();
-  window.grab().save(QDir(outputFolder).filePath(name + ".png"));
-  std::printf("%s\n", qPrintable(name));
+  SaveForGuide(window.grab().toImage(), name);
+}
+
+// The chart coloured by lineage as its SVG file draws it, for the guide.
+void PosterForGuide(Session& session) {
+  session.fan.generationCount = 8;
+  session.fan.colouring = FanColouring::Lineage;
+  const QString svg = QDir(outputFolder).filePath("poster.svg");
+  if (!WriteFanChartSvg(session, svg.toStdString())) return;
+  QSvgRenderer renderer(svg);
+  const QSize size = renderer.defaultSize().scaled(kGuideWidth * 2, 10000, Qt::KeepAspectRatio);
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  painter.end();
+  SaveForGuide(image, "guide-poster");
 }
 
 QPoint PixelOf(const FanExplorer& explorer, int32_t n) {
@@ -101,7 +131,16 @@ void InteractiveFan(ChartsMainWindow& window) {
   Settle(400);
   Shoot("interactive-panned");
   fan.RepetesCBEI->setChecked(true);
-  QTest::mouseMove(&explorer, PixelOf(explorer, 150));
+  // The pointer on an ancestor who appears more than once.
+  bool found = false;
+  for (int y = explorer.height() / 4; y < explorer.height() && !found; y += 20) {
+    for (int x = explorer.width() / 4; x < explorer.width() && !found; x += 20) {
+      const int32_t person = explorer.PersonAt(explorer.NumberAtPoint(QPoint(x, y)));
+      if (person == 0 || PlacesOf(explorer.content().occupants, explorer.generations(), person) < 2) continue;
+      QTest::mouseMove(&explorer, QPoint(x, y));
+      found = true;
+    }
+  }
   Shoot("interactive-repeated");
   ShootWindow(fan, "guide-interactive");
   fan.AjusterBtnEI->click();
@@ -179,5 +218,15 @@ int main(int argc, char* argv[]) {
   InteractiveFan(window);
   ColouredPoster(window);
   Shoot("after-poster");
+  PosterForGuide(window.session());
+
+  // The guide shows the pictures.
+  window.AideDocClick();
+  Settle(500);
+  if (TAideF* guide = window.documentationWindow()) {
+    guide->AideRTF->find(QStringLiteral("Dessine les indices du tableau"));
+    guide->AideRTF->ensureCursorVisible();
+    Shoot("guide-window");
+  }
   return 0;
 }

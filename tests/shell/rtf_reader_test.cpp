@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QImage>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
+#include <QTextImageFormat>
 #include <fstream>
 #include <sstream>
+
+#include "shell/rtf_document.h"
 
 namespace quenor {
 namespace {
@@ -56,6 +64,31 @@ TEST(RtfReader, AUnicodeCharacterSkipsItsStandIn) {
   EXPECT_EQ(document.paragraphs[0].PlainText(), "€ et \uF020");
 }
 
+// A PNG file's first bytes, enough for the reader, which keeps bytes as they are.
+constexpr char kPngStart[] = "89504e470d0a1a0a";
+
+TEST(RtfReader, KeepsPicturesWithTheSizeTheyAreShownAt) {
+  const RtfDocument document = ParseRtf(
+      std::string("{\\rtf1 Avant {\\pict\\pngblip\\picw200\\pich100\\picwgoal3000\\pichgoal1500\\picscalex50 ") +
+      kPngStart + "\r\n0a 0B}apr\\'e8s\\par"
+      "{\\pict\\jpegblip\\picw40\\pich30 ffd8ffe0}\\par"
+      "{\\pict\\wmetafile8\\picw40\\pich30 0102}{\\*\\shppict{\\pict\\pngblip 8950}}\\par}");
+  ASSERT_EQ(document.paragraphs.size(), 3u);
+  const std::vector<RtfRun>& runs = document.paragraphs[0].runs;
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[0].text, "Avant ");
+  EXPECT_EQ(runs[1].picture.data, std::string("\x89PNG\r\n\x1a\n\n\x0b", 10));
+  EXPECT_EQ(runs[1].picture.widthTwips, 1500);  // the goal, at half its width
+  EXPECT_EQ(runs[1].picture.heightTwips, 1500);
+  EXPECT_EQ(runs[2].text, "après");
+  EXPECT_EQ(document.paragraphs[0].PlainText(), "Avant après");
+  // Without a goal the pixels give the size; metafiles and pictures in ignored groups are left out.
+  ASSERT_EQ(document.paragraphs[1].runs.size(), 1u);
+  EXPECT_EQ(document.paragraphs[1].runs[0].picture.data, "\xff\xd8\xff\xe0");
+  EXPECT_EQ(document.paragraphs[1].runs[0].picture.widthTwips, 600);
+  EXPECT_TRUE(document.paragraphs[2].runs.empty());
+}
+
 TEST(RtfReader, RefusesTextThatIsNotRichText) {
   EXPECT_FALSE(ParseRtf("Bonjour").valid);
   EXPECT_TRUE(ParseRtf("Bonjour").paragraphs.empty());
@@ -76,6 +109,26 @@ TEST(RtfReader, TheUserGuideReadsWholeWithItsAccents) {
   }
   EXPECT_EQ(text.find('\\'), std::string::npos);
   EXPECT_EQ(text.find('{'), std::string::npos);
+  for (const char* expected : {"Éventail interactif", "Graphique de complétude", "Couleurs des cases", "par lignée",
+                               "--graphique", "--couleurs"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+
+  // Its three pictures show in the documentation window, at their size.
+  QTextDocument document;
+  FillTextDocument(document, guide);
+  int pictures = 0;
+  for (QTextBlock block = document.begin(); block != document.end(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      const QTextImageFormat image = fragment.fragment().charFormat().toImageFormat();
+      if (!image.isValid()) continue;
+      ++pictures;
+      const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(image.name()));
+      EXPECT_FALSE(resource.value<QImage>().isNull()) << image.name().toStdString();
+      EXPECT_NEAR(image.width(), 560.0, 1.0);
+    }
+  }
+  EXPECT_EQ(pictures, 3);
 }
 
 }  // namespace
