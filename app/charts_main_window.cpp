@@ -32,6 +32,11 @@ void ChartsMainWindow::AscEventailInteractifClick() { EvInterF->ShowFan(); }
 
 void ChartsMainWindow::AscGraphiqueClick() { GraphF->ShowChart(); }
 
+void ChartsMainWindow::FileOpened() {
+  EvInterF->close();
+  GraphF->close();
+}
+
 void ChartsMainWindow::AncestryAnalysed() {
   GraphF->Refresh();
   EvInterF->Refresh();

@@ -35,6 +35,7 @@ class ChartsMainWindow : public TMF {
   void AscEventailInteractifClick() override;
   void AscGraphiqueClick() override;
   void AncestryAnalysed() override;
+  void FileOpened() override;
 
  private:
   std::unique_ptr<PrinterChoice> printer_;

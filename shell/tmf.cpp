@@ -288,6 +288,7 @@ void TMF::OpenGedcomFile(const QString& path) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const LoadResult result = LoadGedcomFile(*session_, absolute.toStdString());
   QApplication::restoreOverrideCursor();
+  FileOpened();
   if (result == LoadResult::MustClose) close();
 }
 

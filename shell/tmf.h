@@ -89,6 +89,8 @@ class TMF : public QMainWindow, private WindowHost {
   virtual void AscEventailInteractifClick() {}
   virtual void AscGraphiqueClick() {}
   virtual void AncestryAnalysed() {}
+  // After a file is opened: the pictures of the previous file are closed.
+  virtual void FileOpened() {}
 
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,9 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "platform/atomic_file.h"
 #include "platform/qt/qpainter_canvas.h"
 
 namespace quenor {
@@ -18,8 +18,7 @@ constexpr int kSvgResolution = 96;
 QString PathOf(const std::string& path) { return QString::fromStdString(path); }
 
 bool SaveWhole(const std::string& path, const QByteArray& bytes) {
-  QSaveFile file(PathOf(path));
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+  return WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
