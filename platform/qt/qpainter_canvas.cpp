@@ -79,6 +79,27 @@ void QPainterCanvas::SetLineBatching(bool on) {
 }
 
 void QPainterCanvas::Flush() {
+  FlushFills();
+  FlushLines();
+}
+
+void QPainterCanvas::FlushFills() {
+  if (pendingFills_.isEmpty()) return;
+  const bool antialiased = painter_.testRenderHint(QPainter::Antialiasing);
+  // Neighbouring fills meet without a seam of lighter pixels between them.
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  const QPen pen = painter_.pen();
+  const QBrush brush = painter_.brush();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(ColourOf(pendingFill_));
+  for (const QPolygonF& polygon : pendingFills_) painter_.drawPolygon(polygon);
+  painter_.setBrush(brush);
+  painter_.setPen(pen);
+  painter_.setRenderHint(QPainter::Antialiasing, antialiased);
+  pendingFills_.clear();
+}
+
+void QPainterCanvas::FlushLines() {
   if (!pendingLines_.isEmpty()) {
     painter_.drawLines(pendingLines_);
     pendingLines_.clear();
@@ -149,14 +170,16 @@ void QPainterCanvas::SetTransparentBackground(bool transparent) {
 }
 
 const QFont& QPainterCanvas::LogicalFont() {
-  if (qfontValid_) return fonts_[fontKey_].font;
+  if (qfontValid_) return selected_->font;
   // Texts are measured and drawn with a font, then the previous one is put
   // back: the keys of the last few fonts are kept.
   for (const RecentFont& recent : recentFonts_) {
     if (recent.key.isEmpty() || !SameQtFont(recent.description, font_)) continue;
     fontKey_ = recent.key;
+    fontKeyBytes_ = recent.keyBytes;
+    selected_ = &fonts_[fontKey_];
     qfontValid_ = true;
-    return fonts_[fontKey_].font;
+    return selected_->font;
   }
   fontKey_ = QString::fromStdString(font_.face) + '|' + QString::number(font_.height) + '|' +
              QString::number(font_.weight) + (font_.italic ? "i" : "") + (font_.underline ? "u" : "") +
@@ -178,22 +201,26 @@ const QFont& QPainterCanvas::LogicalFont() {
     cached = fonts_.insert(fontKey_, SizedFont{qfont, QFontMetricsF(qfont)});
   }
   qfontValid_ = true;
-  recentFonts_[nextRecent_] = RecentFont{font_, fontKey_};
+  selected_ = &cached.value();
+  fontKeyBytes_ = fontKey_.toStdString();
+  recentFonts_[nextRecent_] = RecentFont{font_, fontKey_, fontKeyBytes_};
   nextRecent_ = (nextRecent_ + 1) % recentFonts_.size();
-  return cached->font;
+  return selected_->font;
 }
 
 const QFontMetricsF& QPainterCanvas::Metrics() {
   LogicalFont();
-  return fonts_[fontKey_].metrics;
+  return selected_->metrics;
 }
 
-const QPainterCanvas::ShapedText& QPainterCanvas::Shaped(const QString& text) {
+const QPainterCanvas::ShapedText& QPainterCanvas::Shaped(const std::string& text) {
   const QFont& font = LogicalFont();
-  const QString key = fontKey_ + QChar(0x1F) + text;
-  auto shaped = shapes_.find(key);
+  shapeKey_.assign(fontKeyBytes_);
+  shapeKey_ += '\x1F';
+  shapeKey_ += text;
+  auto shaped = shapes_.find(shapeKey_);
   if (shaped == shapes_.end()) {
-    QTextLayout layout(text, font);
+    QTextLayout layout(FromCp1252(text), font);
     layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
@@ -204,21 +231,18 @@ const QPainterCanvas::ShapedText& QPainterCanvas::Shaped(const QString& text) {
       result.ascent = line.ascent();
       result.runs = layout.glyphRuns();
     }
-    shaped = shapes_.insert(key, result);
+    shaped = shapes_.emplace(shapeKey_, std::move(result)).first;
   }
-  return shaped.value();
+  return shaped->second;
 }
 
-double QPainterCanvas::Advance(const QString& text) { return Shaped(text).advance; }
-
 int QPainterCanvas::TextWidth(const std::string& text) {
-  return static_cast<int>(std::lround(Advance(FromCp1252(text))));
+  return static_cast<int>(std::lround(Shaped(text).advance));
 }
 
 void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
   if (!batchLines_) Flush();
-  const QString qtext = FromCp1252(text);
-  const ShapedText& shaped = Shaped(qtext);
+  const ShapedText& shaped = Shaped(text);
   // The base line's direction in logical units, then on the device.
   const double angle = -font_.escapement * M_PI / 1800.0;
   const double dx = std::cos(angle) * mapping_.ScaleX();
@@ -246,7 +270,7 @@ void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
     for (const QGlyphRun& run : shaped.runs) painter_.drawGlyphRun(at, run);
   } else {
     if (painter_.font() != LogicalFont()) painter_.setFont(LogicalFont());
-    painter_.drawText(at + QPointF(0.0, shaped.ascent), qtext);
+    painter_.drawText(at + QPointF(0.0, shaped.ascent), FromCp1252(text));
   }
   painter_.setWorldTransform(base_);
 }
@@ -254,6 +278,7 @@ void QPainterCanvas::DrawText(int x, int y, const std::string& text) {
 void QPainterCanvas::DrawTextStroke(const QTransform& place, QPointF at, const ShapedText& shaped) {
   const double middle = at.y() + shaped.ascent * 0.65;
   const QLineF stroke = place.map(QLineF(QPointF(at.x(), middle), QPointF(at.x() + shaped.advance, middle)));
+  FlushFills();
   if (batchLines_) {
     pendingStrokes_.append(stroke);
     return;
@@ -267,6 +292,7 @@ void QPainterCanvas::DrawTextStroke(const QTransform& place, QPointF at, const S
 void QPainterCanvas::DrawLine(int x1, int y1, int x2, int y2) {
   const QPointF from = ToDevice(x1, y1), to = ToDevice(x2, y2);
   if (!visible_.isNull() && !visible_.intersects(QRectF(from, to).normalized().adjusted(-1, -1, 1, 1))) return;
+  FlushFills();
   if (batchLines_) {
     pendingLines_.append(QLineF(from, to));
     return;
@@ -308,14 +334,11 @@ void QPainterCanvas::FillPolygon(const std::vector<CanvasPoint>& points, CanvasC
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const CanvasPoint& point : points) polygon.append(ToDevice(point.x, point.y));
   if (!visible_.isNull() && !visible_.intersects(polygon.boundingRect().adjusted(-1, -1, 1, 1))) return;
-  Flush();
-  painter_.save();
-  // Neighbouring fills meet without a seam of lighter pixels between them.
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(ColourOf(fill));
-  painter_.drawPolygon(polygon);
-  painter_.restore();
+  FlushLines();
+  if (!pendingFills_.isEmpty() && fill != pendingFill_) FlushFills();
+  pendingFill_ = fill;
+  pendingFills_.append(std::move(polygon));
+  if (!batchLines_) FlushFills();
 }
 
 }  // namespace quenor

@@ -11,7 +11,9 @@
 #include <QTransform>
 #include <optional>
 #include <QHash>
+#include <unordered_map>
 #include <QPainter>
+#include <QPolygonF>
 #include <QString>
 
 #include "platform/canvas.h"
@@ -55,10 +57,11 @@ class QPainterCanvas : public Canvas {
   // drawn). A chart seen whole on the screen is not read; it is explored.
   void SetLegibleTextPixels(double pixels) { legiblePixels_ = pixels; }
 
-  // Lines (and the strokes of small texts) kept and handed to the painter
-  // together, until anything else is drawn, the pen changes or Flush() is
-  // called: much quicker for the thousands of short lines of a chart seen
-  // whole. The caller flushes before using the painter itself.
+  // Lines (and the strokes of small texts), and fills of one colour, kept
+  // and handed to the painter together, until anything else is drawn, the
+  // pen or the colour changes or Flush() is called: much quicker for the
+  // thousands of short lines and boxes of a chart seen whole. The caller
+  // flushes before using the painter itself.
   void SetLineBatching(bool on);
   void Flush();
 
@@ -67,9 +70,7 @@ class QPainterCanvas : public Canvas {
   // The selected font at its size in logical units.
   const QFont& LogicalFont();
   const QFontMetricsF& Metrics();
-  // Width of a text in logical units with the selected font; widths are
-  // remembered, as each text is measured before it is drawn, page after page.
-  double Advance(const QString& text);
+
   void ApplyPen();
 
   QPainter& painter_;
@@ -85,10 +86,12 @@ class QPainterCanvas : public Canvas {
   };
   QHash<QString, SizedFont> fonts_;    // by face, height and style
   QString fontKey_;                    // of the selected font
+  SizedFont* selected_ = nullptr;      // fonts_[fontKey_] while qfontValid_
   bool qfontValid_ = false;
   struct RecentFont {
     FontDescription description;
     QString key;
+    std::string keyBytes;
   };
   std::array<RecentFont, 4> recentFonts_;
   std::size_t nextRecent_ = 0;
@@ -97,16 +100,23 @@ class QPainterCanvas : public Canvas {
   bool batchLines_ = false;
   QList<QLineF> pendingLines_;    // in the selected pen
   QList<QLineF> pendingStrokes_;  // in the text stroke's pen
+  QList<QPolygonF> pendingFills_;  // in pendingFill_
+  CanvasColour pendingFill_ = 0;
+  void FlushLines();
+  void FlushFills();
   struct ShapedText {
     double advance = 0.0;
     double ascent = 0.0;
     QList<QGlyphRun> runs;
   };
-  // A text shaped once with a font, measured and drawn from then on.
-  const ShapedText& Shaped(const QString& text);
+  // A Windows-1252 text shaped once with a font, measured and drawn from
+  // then on: each text is measured before it is drawn, page after page.
+  const ShapedText& Shaped(const std::string& text);
   void DrawTextStroke(const QTransform& place, QPointF at, const ShapedText& shaped);
   const QPen& StrokePen();
-  QHash<QString, ShapedText> shapes_;  // by font and text
+  std::unordered_map<std::string, ShapedText> shapes_;  // by font and text
+  std::string shapeKey_;      // the key looked up last, its buffer reused
+  std::string fontKeyBytes_;  // fontKey_ as bytes
   QHash<QString, double> emPerCell_;  // by face, weight and slant
   TextAlignment alignment_ = TextAlignment::TopLeft;
   double legiblePixels_ = 0.0;

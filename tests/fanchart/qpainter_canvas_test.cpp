@@ -85,6 +85,74 @@ TEST_F(QPainterCanvasTest, DashesKeepTheirLengthOnPaperWhateverTheResolution) {
   }
 }
 
+// Fills, then lines over them, a pen change, a text and more fills: what a
+// chart draws, in the order it draws it.
+void DrawLayers(QPainterCanvas& canvas) {
+  MapUpright(canvas);
+  canvas.FillPolygon({{10, 10}, {90, 10}, {90, 90}, {10, 90}}, RgbColour(160, 200, 228));
+  canvas.FillPolygon({{20, 20}, {40, 20}, {40, 40}}, RgbColour(160, 200, 228));
+  canvas.FillPolygon({{50, 50}, {80, 50}, {80, 80}}, RgbColour(244, 180, 196));
+  canvas.SelectPen(CanvasPen{PenStyle::Solid, 1, 0});
+  for (int x = 0; x < 100; x += 7) canvas.DrawLine(x, 0, x, 100);
+  canvas.SelectPen(CanvasPen{PenStyle::Solid, 2, 0x0000FF});
+  canvas.DrawLine(0, 50, 100, 50);
+  FontDescription font;
+  font.height = 12;
+  canvas.SelectFont(font);
+  canvas.DrawText(20, 70, "Dupont");
+  canvas.FillPolygon({{60, 0}, {100, 0}, {100, 30}}, RgbColour(255, 214, 64));
+  canvas.DrawLine(100, 0, 0, 100);
+}
+
+TEST_F(QPainterCanvasTest, BatchedDrawingPaintsWhatDrawingOneByOnePaints) {
+  QImage single = WhiteImage(200, 200), batched = WhiteImage(200, 200);
+  {
+    QPainter painter(&single);
+    QPainterCanvas canvas(painter);
+    DrawLayers(canvas);
+  }
+  {
+    QPainter painter(&batched);
+    QPainterCanvas canvas(painter);
+    canvas.SetLineBatching(true);
+    DrawLayers(canvas);
+    canvas.Flush();
+  }
+  EXPECT_EQ(single, batched);
+  EXPECT_EQ(single.pixel(2 * 11, 200 - 2 * 15), qRgb(160, 200, 228));  // a fill
+  EXPECT_LT(qGray(single.pixel(2 * 14, 200 - 2 * 15)), 128);           // a line drawn over it
+}
+
+TEST_F(QPainterCanvasTest, TextsTooSmallToReadAreDrawnAsAGreyStroke) {
+  QImage image = WhiteImage(400, 100);
+  {
+    QPainter painter(&image);
+    QPainterCanvas canvas(painter);
+    canvas.SetWindowExtent(4000, 1000);  // ten logical units a pixel
+    canvas.SetViewportExtent(400, 100);
+    canvas.SetLegibleTextPixels(6.0);
+    canvas.SetTextAlignment(TextAlignment::BaselineCentre);
+    FontDescription font;
+    font.height = 40;  // four pixels: a stroke
+    canvas.SelectFont(font);
+    canvas.DrawText(1000, 500, "Marie Anne Durand");
+    font.height = 200;  // twenty pixels: the letters
+    canvas.SelectFont(font);
+    canvas.DrawText(3000, 700, "Jean");
+  }
+  int darkLeft = 0, greyLeft = 0, darkRight = 0;
+  for (int y = 0; y < 100; ++y) {
+    for (int x = 0; x < 400; ++x) {
+      const int gray = qGray(image.pixel(x, y));
+      if (x < 200) darkLeft += gray < 100, greyLeft += gray >= 100 && gray < 230;
+      else darkRight += gray < 100;
+    }
+  }
+  EXPECT_EQ(darkLeft, 0);
+  EXPECT_GT(greyLeft, 20);   // the stroke, as long as the name
+  EXPECT_GT(darkRight, 30);  // the name that can be read
+}
+
 TEST_F(QPainterCanvasTest, ProgramFacesAreFoundOnThisSystem) {
   InstallFontSubstitutions();
   EXPECT_EQ(QFontInfo(QFont("Times New Roman")).family(), "Liberation Serif");
