@@ -47,7 +47,7 @@ void OfferLoadedFile(Session& session, const GedcomLoad& load) {
   session.Status("Préparation pour visionnement"_ansi);
   LoadReport(session, kSlotAlphabeticalList, 3);
   if (load.renumbered) {
-    session.Status("Notez que la nuérotation des individus diffère de celle du fichier initial"_ansi);
+    session.Status("Notez que la numérotation des individus diffère de celle du fichier initial"_ansi);
   }
 }
 

@@ -80,7 +80,7 @@ TEST_F(ListeCommandTest, RenumberedFileIsListedWithItsNewNumbers) {
   const CliRun run = Cli("liste grand.ged");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("Un moment S.V.P. renumérotation en cours\n"), std::string::npos);
-  EXPECT_NE(run.out.find("Notez que la nuérotation des individus diffère de celle du fichier initial\n"),
+  EXPECT_NE(run.out.find("Notez que la numérotation des individus diffère de celle du fichier initial\n"),
             std::string::npos);
   EXPECT_NE(ReadBytes(folder / "LstGED.TXT").find("      1  Grand, Jean"), std::string::npos);
 }

@@ -162,7 +162,7 @@ TEST_F(RenumberingTest, TooLargeNumbersAreRenumberedAndTheCopyLoaded) {
   EXPECT_TRUE(fixture.ui.messages.empty());
   EXPECT_TRUE(SawStatus("Un moment S.V.P. renumérotation en cours"_ansi));
   EXPECT_TRUE(SawStatus("Terminé. Dernier INDI: avant 12000000, après 3.  Dernier FAM: avant 6000000, après 1"_ansi));
-  EXPECT_EQ(fixture.ui.statuses.back(), "Notez que la nuérotation des individus diffère de celle du fichier initial"_ansi);
+  EXPECT_EQ(fixture.ui.statuses.back(), "Notez que la numérotation des individus diffère de celle du fichier initial"_ansi);
 
   const GedcomIndex& index = fixture.session.index;
   EXPECT_EQ(PersonName(index, 1, 1), "Grand, Jean");

@@ -131,5 +131,19 @@ TEST(RtfReader, TheUserGuideReadsWholeWithItsAccents) {
   EXPECT_EQ(pictures, 3);
 }
 
+// What the guide tells of the program must be what the program does.
+TEST(RtfReader, TheUserGuideQuotesTheProgramFaithfully) {
+  std::ifstream in(QUENOR_GUIDE_FILE, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  const std::string text = ParseRtf(bytes.str()).PlainText();
+  // IBM PC and MS-DOS files are read with code page 850, not 437.
+  EXPECT_NE(text.find("IBMPC et MS-DOS (lus avec la page de codes 850"), std::string::npos);
+  EXPECT_EQ(text.find("437"), std::string::npos);
+  // The status note after a renumbering, word for word.
+  EXPECT_NE(text.find("« Notez que la numérotation des individus diffère de celle du fichier initial »"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace quenor
