@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "gedcom/record_fields.h"
 #include "session/gedcom_opening.h"
 #include "session/session.h"
@@ -9,7 +10,7 @@
 namespace quenor {
 
 int UsageError(const std::string& message) {
-  std::fprintf(stderr, "quenor-cli : %s\nEssayez « quenor-cli --help ».\n", message.c_str());
+  PrintUtf8(stderr, "quenor-cli : " + message + "\n");
   return kExitUsage;
 }
 

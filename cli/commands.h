@@ -28,7 +28,8 @@ int LoadForCommand(Session& session, const std::string& path);
 // Reads a strictly positive individual number; false when the text is not one.
 bool ParsePersonNumber(const std::string& text, int32_t& number);
 
-// Prints a usage error on standard error.
+// Prints a usage error (UTF-8) on standard error and returns kExitUsage; the
+// program then adds the command's usage.
 int UsageError(const std::string& message);
 
 }  // namespace quenor

@@ -1,6 +1,7 @@
 #pragma once
 // The command-line face of the user interface: status texts on standard
-// output, message boxes on standard error as "caption: text", both in UTF-8.
+// output, message boxes on standard error as "caption: text", both in UTF-8
+// (see cli/terminal.h).
 #include <string>
 
 #include "platform/user_interface.h"

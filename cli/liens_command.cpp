@@ -1,8 +1,8 @@
-#include <cstdio>
 #include <filesystem>
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "cli/terminal.h"
 #include "gedcom/record_fields.h"
 #include "kinship/report_text.h"
 #include "platform/cp1252.h"
@@ -57,7 +57,7 @@ int RunLiensCommand(const Arguments& args) {
 
   if (ChooseBoth(session, first, second) != KinshipChoiceStep::Searched) return kExitRefused;
   const KinshipState& kinship = session.kinship;
-  if (kinship.organigram.laidOut) std::printf("%s\n", Utf8FromCp1252(kinship.organigram.caption).c_str());
+  if (kinship.organigram.laidOut) PrintStatusLine(kinship.organigram.caption);
   return Succeeded(kinship.outcome) ? kExitDone : kExitRefused;
 }
 

@@ -1,26 +1,9 @@
 // UTF-16 file text decoded to UTF-8, before the header is read.
 #include "gedcom/character_set.h"
+#include "platform/utf8.h"
 
 namespace quenor {
 namespace {
-
-void AppendUtf8(std::string& out, char32_t codePoint) {
-  if (codePoint < 0x80) {
-    out.push_back(static_cast<char>(codePoint));
-  } else if (codePoint < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  } else if (codePoint < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  }
-}
 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/utf8.h"
+
 namespace quenor {
 namespace {
 
@@ -11,45 +13,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
-// Decodes one UTF-8 sequence at text[i]; returns U+FFFD for malformed input
-// and advances i past what was consumed.
-char32_t DecodeUtf8At(std::string_view text, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
-  int extra = 0;
-  char32_t cp = 0;
-  if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1F; }
-  else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; }
-  else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; }
-  else return 0xFFFD;
-  for (int k = 0; k < extra; ++k) {
-    if (i >= text.size()) return 0xFFFD;
-    const auto next = static_cast<unsigned char>(text[i]);
-    if ((next & 0xC0) != 0x80) return 0xFFFD;
-    cp = (cp << 6) | (next & 0x3F);
-    ++i;
-  }
-  return cp;
-}
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/cp1252.h"
+#include "platform/version.h"
 #include "tests/support/session_fixture.h"
 
 namespace quenor {
@@ -113,6 +114,30 @@ TEST_F(ListeCommandTest, UsageErrorsExitWithTwoAndHelpIsFrench) {
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage : quenor-cli COMMANDE FICHIER.ged"), std::string::npos);
   EXPECT_NE(help.out.find("charge le fichier et écrit la liste alphabétique LstGED.TXT"), std::string::npos);
+}
+
+TEST_F(ListeCommandTest, EachCommandTellsItsUsageAndTheVersionIsKnown) {
+  const CliRun wrong = Cli("liste a.ged b.ged");
+  EXPECT_EQ(wrong.err,
+            "quenor-cli : la commande liste attend un seul FICHIER.ged\n"
+            "Usage : quenor-cli liste FICHIER.ged\nEssayez « quenor-cli liste --help ».\n");
+  for (const char* command : {"liste", "ascendance", "liens", "eventail"}) {
+    const CliRun usage = Cli(std::string(command) + " --help");
+    EXPECT_EQ(usage.exitCode, 0) << command;
+    EXPECT_EQ(usage.out.rfind("Usage : quenor-cli " + std::string(command) + " FICHIER.ged", 0), 0u) << usage.out;
+  }
+  EXPECT_EQ(Cli("aide eventail").out, Cli("eventail -h").out);
+  const CliRun version = Cli("--version");
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, std::string("quenor-cli ") + kQuenorVersion + "\n");
+}
+
+TEST_F(ListeCommandTest, WhatIsPrintedIsValidUtf8WhateverTheArguments) {
+  // A name that is not UTF-8, with an escape sequence in it.
+  const CliRun unknown = Cli("\"$(printf 'lister\\377\\033[2J')\"");
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.err,
+            "quenor-cli : commande inconnue : lister\xEF\xBF\xBD\xEF\xBF\xBD[2J\nEssayez « quenor-cli --help ».\n");
 }
 
 }  // namespace

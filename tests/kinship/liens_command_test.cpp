@@ -75,7 +75,8 @@ TEST_F(LiensCommandTest, SiblingsGetTheirRootAncestorsAndCollateralLines) {
 
 TEST_F(LiensCommandTest, ADescentPrintsTheOrganigramCaption) {
   EXPECT_EQ(Run({"famille.ged", "1", "3"}), kExitDone);
-  EXPECT_EQ(errors, "Résultat de la recherche...: Paul Martin descend de Jean Martin\ret voici la lignée les reliant\n");
+  // The carriage return of the message is a line break, the block indented under its caption.
+  EXPECT_EQ(errors, "Résultat de la recherche...: Paul Martin descend de Jean Martin\n  et voici la lignée les reliant\n");
   EXPECT_TRUE(Written("LstDesc.TXT"));
   EXPECT_TRUE(Written("OrgDesc.TXT"));
   const std::string caption = "Descente de Jean Martin et Marie Durand sur Paul Martin\n";
@@ -98,6 +99,20 @@ TEST_F(LiensCommandTest, RoyalCousinsAndARoyalDescent) {
   EXPECT_EQ(Run({DataFile("royal92.ged").string(), "58", "1"}), kExitDone);
   EXPECT_NE(output.find("Descente de Victoria Hanover et Albert Augustus Charles sur Charles Philip Arthur Windsor\n"),
             std::string::npos);
+}
+
+TEST_F(LiensCommandTest, NamesFromTheFileCannotDriveTheTerminal) {
+  FamilyTree tree;
+  tree.Person(1, "Jean\x1B[2J\x1B]0;pirate\x07", "Martin").Person(2, "Paul", "Martin\x90");
+  tree.Family(1, 1, 0, {2});
+  WriteBytes(folder / "controle.ged", tree.Gedcom());
+  EXPECT_EQ(Run({"controle.ged", "2", "1"}), kExitDone);
+  for (const std::string& printed : {errors, output}) {
+    for (char c : printed) {
+      EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << static_cast<int>(c);
+    }
+  }
+  EXPECT_NE(errors.find("Paul Martin\xEF\xBF\xBD descend de Jean\xEF\xBF\xBD[2J"), std::string::npos) << errors;
 }
 
 }  // namespace
