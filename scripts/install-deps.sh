@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+  qt6-translations-l10n
   libicu-dev libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils

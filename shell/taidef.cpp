@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -17,6 +18,14 @@ QStringList DocumentationCandidates(const QString& workingDirectory) {
   const QString programFolder = QCoreApplication::applicationDirPath();
   return {QDir(QDir::tempPath()).filePath(name), QDir(workingDirectory).filePath(name),
           QDir(programFolder).filePath(name), QDir(programFolder).filePath(QStringLiteral("../share/quenor/") + name)};
+}
+
+QString FirstReadableCandidate(const QStringList& candidates) {
+  for (const QString& path : candidates) {
+    const QFileInfo file(path);
+    if (file.isFile() && file.isReadable()) return file.absoluteFilePath();
+  }
+  return {};
 }
 
 TAideF::TAideF(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {

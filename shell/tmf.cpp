@@ -20,6 +20,7 @@
 #include "ancestry/ancestry_analysis.h"
 #include "platform/atomic_file.h"
 #include "platform/cp1252.h"
+#include "platform/version.h"
 #include "session/gedcom_opening.h"
 #include "session/kinship_choice.h"
 #include "session/load_report.h"
@@ -488,8 +489,8 @@ void TMF::AideDocClick() {
 
 void TMF::AideAProposClick() {
   ui_->ShowMessage("À propos de ce logiciel ..."_ansi,
-                   "Quenor version 3.3 janvier 2018\n\nLogiciel d'analyse d'ascendance généalogique\n"
-                   "et liens de parenté."_ansi,
+                   "Quenor version "_ansi + kQuenorVersion +
+                       " janvier 2018\n\nLogiciel d'analyse d'ascendance généalogique\net liens de parenté."_ansi,
                    MessageIcon::Information);
 }
 
