@@ -8,6 +8,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils
+  dpkg-dev desktop-file-utils appstream lintian man-db
   fonts-liberation2 fonts-blankenburg fonts-dejavu-core
 )
 missing=()

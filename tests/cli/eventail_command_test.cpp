@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/cp1252.h"
+#include "tests/support/shell_command.h"
 #include "tests/support/test_files.h"
 
 namespace quenor {
@@ -18,12 +19,7 @@ using namespace literals;
 using testing::DataFile;
 using testing::ReadBytes;
 using testing::ScratchFolder;
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using testing::ShellQuoted;
 
 int Count(const std::string& text, const std::string& what) {
   int count = 0;
@@ -38,9 +34,9 @@ class EventailCommandTest : public ::testing::Test {
 
   // Runs quenor-cli `name` on royal92.ged and `person` with `options`.
   int Run(const std::string& name, const std::string& person, const std::string& options) {
-    const std::string command = "cd " + Quoted(folder.path().string()) + " && TMPDIR=" +
-                                Quoted(folder.path().string()) + " " + Quoted(QUENOR_CLI) + " " + name + " " +
-                                Quoted(DataFile("royal92.ged").string()) + " " + person + " " + options +
+    const std::string command = "cd " + ShellQuoted(folder.path().string()) + " && TMPDIR=" +
+                                ShellQuoted(folder.path().string()) + " " + ShellQuoted(QUENOR_CLI) + " " + name + " " +
+                                ShellQuoted(DataFile("royal92.ged").string()) + " " + person + " " + options +
                                 " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
     err = ReadBytes(folder / "stderr.txt");

@@ -11,20 +11,16 @@
 #include "platform/cp1252.h"
 #include "platform/version.h"
 #include "tests/support/session_fixture.h"
+#include "tests/support/shell_command.h"
 
 namespace quenor {
 namespace {
 
+using testing::ShellQuoted;
 using testing::DataFile;
 using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 struct CliRun {
   int exitCode = -1;
@@ -37,8 +33,8 @@ class ListeCommandTest : public ::testing::Test {
   // Runs quenor-cli with `arguments` (already quoted) in the scratch folder,
   // with the temporary folder inside it.
   CliRun Cli(const std::string& arguments) {
-    const std::string command = "cd " + Quoted(folder.path().string()) + " && TMPDIR=" +
-                                Quoted(folder.path().string()) + " " + Quoted(QUENOR_CLI) + " " + arguments +
+    const std::string command = "cd " + ShellQuoted(folder.path().string()) + " && TMPDIR=" +
+                                ShellQuoted(folder.path().string()) + " " + ShellQuoted(QUENOR_CLI) + " " + arguments +
                                 " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
     CliRun run;
@@ -52,7 +48,7 @@ class ListeCommandTest : public ::testing::Test {
 };
 
 TEST_F(ListeCommandTest, WritesTheSameListAsTheProgramIntoTheCurrentFolder) {
-  const CliRun run = Cli("liste " + Quoted(DataFile("royal92.ged").string()));
+  const CliRun run = Cli("liste " + ShellQuoted(DataFile("royal92.ged").string()));
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out.rfind("Lecture du fichier de données en cours...\n", 0), 0u);
