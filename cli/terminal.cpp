@@ -62,8 +62,8 @@ std::string MessageBlock(std::string_view caption, std::string_view text) {
     const std::size_t end = body.find('\n', start);
     block.append(body, start, end == std::string::npos ? std::string::npos : end + 1 - start);
     if (end == std::string::npos) break;
-    block += kContinuationIndent;
     start = end + 1;
+    if (start < body.size() && body[start] != '\n') block += kContinuationIndent;
   }
   return block + '\n';
 }

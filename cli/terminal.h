@@ -15,7 +15,7 @@ std::string TerminalTextOfCp1252(std::string_view text);
 std::string TerminalTextOfUtf8(std::string_view text);
 
 // A message box as one block: "caption: text", the text's further lines
-// indented under it. Both are Windows-1252.
+// indented under it (empty lines stay empty). Both are Windows-1252.
 std::string MessageBlock(std::string_view caption, std::string_view text);
 
 // Writes a status or result line (Windows-1252) on standard output.

@@ -100,7 +100,7 @@ TEST_F(ReportFaultsTest, AFileSizeLimitKeepsThePreviousList) {
   setting.fileSizeLimit = 48 << 10;  // the list of royal92.ged is about 190 KB
   EXPECT_EQ(Cli({"liste", DataFile("royal92.ged").string()}, setting), 1);
   EXPECT_EQ(Errors(), "Erreur: Impossible d'écrire le fichier " + (Work() / "LstGED.TXT").string() +
-                          ".\n\nVérifiez qu'il reste de la place sur le disque.\n");
+                          ".\n\n  Vérifiez qu'il reste de la place sur le disque.\n");
   ExpectOldListAlone();
 }
 
@@ -110,7 +110,7 @@ TEST_F(ReportFaultsTest, AReadOnlyFolderKeepsThePreviousList) {
   setting.ordinaryUser = true;
   EXPECT_EQ(Cli({"liste", DataFile("bronte.ged").string()}, setting), 1);
   EXPECT_EQ(Errors(), "Erreur: Impossible de créer le fichier " + (Work() / "LstGED.TXT").string() +
-                          ".\n\nVérifiez que vous avez le droit d'écrire dans ce répertoire.\n");
+                          ".\n\n  Vérifiez que vous avez le droit d'écrire dans ce répertoire.\n");
   ExpectOldListAlone();
 }
 
@@ -132,7 +132,7 @@ TEST_F(ReportFaultsTest, ScriptPdfAndSvgInAReadOnlyFolderKeepTheirPreviousFiles)
   EXPECT_EQ(Cli(arguments, setting), 1);
   chmod(closed.c_str(), 0755);
   const std::string errors = Errors();
-  EXPECT_NE(errors.find("Impossible de créer le fichier de commandes\n" + (closed / "e.scr").string()),
+  EXPECT_NE(errors.find("Impossible de créer le fichier de commandes\n  " + (closed / "e.scr").string()),
             std::string::npos);
   for (const char* name : {"e.scr", "e.pdf", "e.svg"}) EXPECT_EQ(ReadBytes(closed / name), name);
   EXPECT_EQ(NamesIn(closed.string()), (std::vector<std::string>{"e.pdf", "e.scr", "e.svg"}));

@@ -49,6 +49,7 @@ TEST(TerminalText, AMessageIsOneBlockCaptionFirst) {
             "Résultat de la recherche...: Paul Martin descend de Jean Martin\n"
             "  et voici les 2 lignées les reliant\n");
   EXPECT_EQ(MessageBlock("Erreur", "fin de ligne\r\n"), "Erreur: fin de ligne\n");
+  EXPECT_EQ(MessageBlock("Erreur", "Impossible.\n\nVérifiez."_ansi), "Erreur: Impossible.\n\n  Vérifiez.\n");
 }
 
 TEST(CliUsage, HelpNamesEveryCommandAndOptionInFrench) {
