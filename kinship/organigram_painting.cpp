@@ -1,7 +1,10 @@
 #include "kinship/organigram_painting.h"
 
+#include <climits>
 #include <initializer_list>
+#include <vector>
 
+#include "kinship/organigram_name_fit.h"
 
 namespace quenor {
 namespace {
@@ -27,19 +30,20 @@ int BarPosition(int c) { return kOrganigramCellWidth * c + kOrganigramCellWidth 
 class OrganigramWalk {
  public:
   OrganigramWalk(const OrganigramText& text, const OrganigramNames& names,
-                 const OrganigramGeometry& geometry, OrganigramSurface* surface)
-      : text_(text), names_(names), g_(geometry), surface_(surface) {}
+                 const OrganigramGeometry& geometry, OrganigramSurface* surface,
+                 const OrganigramNameFit* fit)
+      : text_(text), names_(names), g_(geometry), surface_(surface), fit_(fit) {}
 
   int Run(const std::string& title) {
     int lineCount = 1;
     DrawText(g_.titleX - g_.originX, Y(lineCount), title, OrganigramFont::Title);
+    if (fit_ && surface_) ScaleNamesToTheirRoom();
     lineCount = g_.firstLine;
     for (int r = 0; r < text_.RowCount(); ++r) {
       std::string_view line = text_.Line(r);
       if (line.empty()) continue;
       if (line[0] == '#') {
-        DrawNameLine(r, lineCount);
-        lineCount += kNameLineHeight;
+        lineCount += DrawNameLine(r, lineCount);
       } else if (line[0] == '*') {
         DrawDrawingLine(r, lineCount);
         lineCount += kDrawingLineHeight;
@@ -60,24 +64,34 @@ class OrganigramWalk {
     if (surface_) surface_->Line(x1, y1, x2, y2);
   }
 
-  bool IsTopCouple(int r, int c) const {
-    return r == 1 && c == 0 && text_.NumberInCell(r, kSpouseCell) > 0;
+  // The names of the whole drawing at the largest size at which every line
+  // the fit made keeps to its room on this surface.
+  void ScaleNamesToTheirRoom() {
+    OrganigramSurface& surface = *surface_;
+    surface.ScaleNames(fit_->FactorToFit(
+        [&surface](const std::string& text, double factor) { return surface.NameWidth(text, factor); },
+        OrganigramNameRoom(text_, g_)));
   }
 
-  void DrawNameLine(int r, int lineCount) {
-    if (IsTopCouple(r, 0)) {
+  // Draws name line r from line `lineCount` on; returns the lines it takes:
+  // each half (even columns, then odd ones) the pitch of the line, the
+  // ancestor and his spouse the usual four.
+  int DrawNameLine(int r, int lineCount) {
+    if (!IsPersonsLine(text_, r)) {
       // The ancestor and his spouse, one above the other; the other cells of
       // this line hold nothing but the spouse's number.
       DrawTopCouple(r, lineCount);
-      return;
+      return kNameLineHeight;
     }
+    const int pitch = fit_ ? fit_->Pitch(r) : OrganigramNameFit::kUsualLines;
     bool lastLine = r == text_.RowCount() - 1;
     for (int c = 0; c < text_.ColumnCount(); ++c) {
-      DrawPerson(r, c, lineCount, lastLine);
+      DrawPerson(r, c, lineCount, pitch, lastLine);
       if (text_.ByteAt(r, BarPosition(c)) == box::kVertical) {
-        DrawLine(X(c), Y(lineCount), X(c), Y(lineCount + 4));
+        DrawLine(X(c), Y(lineCount), X(c), Y(lineCount + 2 * pitch));
       }
     }
+    return 2 * pitch;
   }
 
   void DrawTopCouple(int r, int lineCount) {
@@ -88,15 +102,27 @@ class OrganigramWalk {
     DrawText(X(0), Y(lineCount), names_(kFullName, ancestor), OrganigramFont::Name);
   }
 
-  void DrawPerson(int r, int c, int lineCount, bool lastLine) {
+  std::vector<std::string> NameLines(int r, int c, int32_t person) const {
+    if (fit_) return fit_->Lines(r, c);
+    return {names_(kGivenNames, person), names_(kSurname, person)};
+  }
+
+  // The person's names in the upper half of the line for an even column, in
+  // the lower half for an odd one; his bar joins them to the drawing line
+  // below (even) or above (odd), beside the names of the other half.
+  void DrawPerson(int r, int c, int lineCount, int pitch, bool lastLine) {
     int32_t person = text_.NumberInCell(r, c);
     if (person <= 0) return;
-    int top = lineCount + 2 * (c % 2);
-    DrawText(X(c), Y(top), names_(kGivenNames, person), OrganigramFont::Name);
-    DrawText(X(c), Y(top + 1), names_(kSurname, person), OrganigramFont::Name);
+    const std::vector<std::string> lines = NameLines(r, c, person);
+    const bool even = c % 2 == 0;
+    int top = even ? lineCount : lineCount + pitch;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      DrawText(X(c), Y(top + static_cast<int>(i)), lines[i], OrganigramFont::Name);
+    }
     if (lastLine) return;
-    int barTop = c % 2 == 0 ? lineCount + 2 : lineCount;
-    DrawLine(X(c), Y(barTop), X(c), Y(barTop + 2) + g_.barExtra);
+    int barTop = even ? lineCount + static_cast<int>(lines.size()) : lineCount;
+    int barBottom = even ? lineCount + 2 * pitch : lineCount + pitch;
+    DrawLine(X(c), Y(barTop), X(c), Y(barBottom) + g_.barExtra);
   }
 
   void DrawDrawingLine(int r, int lineCount) {
@@ -128,6 +154,7 @@ class OrganigramWalk {
   const OrganigramNames& names_;
   const OrganigramGeometry& g_;
   OrganigramSurface* surface_;
+  const OrganigramNameFit* fit_;
 };
 
 // The single-column print: names only, every one on the page's middle.
@@ -200,19 +227,30 @@ OrganigramGeometry ScreenGeometry(const OrganigramText& text, int hp, int vp) {
   return geometry;
 }
 
-int PaintOrganigram(const OrganigramText& text, const std::string& title,
-                   const OrganigramNames& names, const OrganigramGeometry& geometry,
-                   OrganigramSurface& surface) {
-  if (text.Empty()) return 0;
-  return OrganigramWalk(text, names, geometry, &surface).Run(title);
+bool IsPersonsLine(const OrganigramText& text, int r) {
+  const std::string_view line = text.Line(r);
+  if (line.empty() || line[0] != '#') return false;
+  return !(r == 1 && text.NumberInCell(r, kSpouseCell) > 0);
 }
 
-int OrganigramLineCount(const OrganigramText& text, int firstLine) {
+int OrganigramNameRoom(const OrganigramText& text, const OrganigramGeometry& geometry) {
+  if (text.SingleLine()) return INT_MAX;
+  return 2 * (geometry.columnWidth - geometry.junctionGap);
+}
+
+int PaintOrganigram(const OrganigramText& text, const std::string& title,
+                   const OrganigramNames& names, const OrganigramGeometry& geometry,
+                   OrganigramSurface& surface, const OrganigramNameFit* fit) {
+  if (text.Empty()) return 0;
+  return OrganigramWalk(text, names, geometry, &surface, fit).Run(title);
+}
+
+int OrganigramLineCount(const OrganigramText& text, int firstLine, const OrganigramNameFit* fit) {
   if (text.Empty()) return 0;
   OrganigramNames none = [](int, int32_t) { return std::string(); };
   OrganigramGeometry geometry = ScreenGeometry(text, 0, 0);
   geometry.firstLine = firstLine;
-  return OrganigramWalk(text, none, geometry, nullptr).Run(std::string());
+  return OrganigramWalk(text, none, geometry, nullptr, fit).Run(std::string());
 }
 
 int PaintSingleColumnOrganigram(const OrganigramText& text, const std::string& title,

@@ -15,12 +15,12 @@ constexpr int kPrintedFirstLine = 3;
 constexpr double kTitleFont = -14.0;
 constexpr double kNameFont = -11.0;
 
-double DrawingHeight(const OrganigramText& text, double scale, double overlap) {
+double DrawingHeight(const OrganigramText& text, double scale, double overlap, const OrganigramNameFit* fit) {
   constexpr int lh = OrganigramText::kLineHeight;
   if (text.SingleLine()) {
     return (((text.RowCount() - 2) * 1.5 + 6) * lh / kScreenDpi + 2 * overlap) * scale;
   }
-  int lineCount = OrganigramLineCount(text);
+  int lineCount = OrganigramLineCount(text, 2, fit);
   return (lineCount * lh / kScreenDpi + 2 * overlap) * scale;
 }
 
@@ -42,7 +42,7 @@ OrganigramDialogFigures ComputeOrganigramDialogFigures(const OrganigramText& tex
   double scale = LeadingNumber(fields.scaleText);
   double overlap = fields.pageOverlap;
   const PrinterParameters& printer = fields.parameters;
-  figures.height = DrawingHeight(text, scale, overlap);
+  figures.height = DrawingHeight(text, scale, overlap, fields.fit);
   figures.width = DrawingWidth(text, scale, overlap, printer.pageWidth);
   figures.pagesAcross = text.SingleLine() ? 1 : PagesFor(figures.width, printer.pageWidth, overlap);
   figures.pagesDown = PagesFor(figures.height, printer.pageHeight, overlap);
@@ -57,7 +57,7 @@ OrganigramDialogFigures ComputeOrganigramDialogFigures(const OrganigramText& tex
 
 OrganigramPrintMetrics ComputeOrganigramPrintMetrics(const OrganigramText& text, double scale,
                                                      int dpiX, int dpiY, int printableWidth,
-                                                     int printableHeight) {
+                                                     int printableHeight, const OrganigramNameFit* fit) {
   OrganigramPrintMetrics m;
   m.kx = static_cast<double>(dpiX) / kScreenDpi;
   m.ky = static_cast<double>(dpiY) / kScreenDpi;
@@ -71,7 +71,7 @@ OrganigramPrintMetrics ComputeOrganigramPrintMetrics(const OrganigramText& text,
   m.nameHeight = static_cast<int>(kNameFont * m.kx * scale);
   m.pageWidth = printableWidth;
   m.pageHeight = printableHeight;
-  m.linesPrinted = OrganigramLineCount(text, kPrintedFirstLine);
+  m.linesPrinted = OrganigramLineCount(text, kPrintedFirstLine, fit);
   return m;
 }
 

@@ -16,6 +16,7 @@ struct OrganigramDialogFields {
   bool centimetres = false;
   PrinterParameters parameters;    // the printer's, after their fallbacks
   double pageOverlap = 0.04;
+  const OrganigramNameFit* fit = nullptr;  // the names as the window wrapped them
 };
 
 struct OrganigramDialogFigures {
@@ -49,7 +50,8 @@ struct OrganigramPrintMetrics {
 
 OrganigramPrintMetrics ComputeOrganigramPrintMetrics(const OrganigramText& text, double scale,
                                                      int dpiX, int dpiY, int printableWidth,
-                                                     int printableHeight);
+                                                     int printableHeight,
+                                                     const OrganigramNameFit* fit = nullptr);
 
 // The origin of a page of the several-columns layout, pixels.
 int OrganigramPageOriginX(const OrganigramText& text, const OrganigramPrintMetrics& m,

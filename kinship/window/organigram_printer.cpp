@@ -51,7 +51,7 @@ void PrintPage(QPainter& painter, const OrganigramPrintJob& job, const Organigra
     int originX = OrganigramPageOriginX(text, m, job.scale, job.pagesAcross, pageColumn);
     int originY = OrganigramPageOriginY(m, job.pagesDown, pageRow);
     PaintOrganigram(text, job.title, job.names,
-                    PrintedPageGeometry(text, m, job.scale, originX, originY), surface);
+                    PrintedPageGeometry(text, m, job.scale, originX, originY), surface, job.fit);
   }
   DrawAssemblyGuides(painter, GuidesOfOrganigramPage(pageRow, pageColumn, job.pagesDown),
                      m.pageWidth, m.pageHeight);
@@ -64,7 +64,7 @@ bool PrintOrganigram(QPrinter& printer, const OrganigramPrintJob& job) {
   QPainter painter;
   if (!BeginPrintJob(painter, printer)) return false;
   OrganigramPrintMetrics m = ComputeOrganigramPrintMetrics(
-      *job.text, job.scale, job.dpiX, job.dpiY, printer.width(), printer.height());
+      *job.text, job.scale, job.dpiX, job.dpiY, printer.width(), printer.height(), job.fit);
   int across = job.text->SingleLine() ? 1 : job.pagesAcross;
   bool first = true;
   for (int pageRow = 0; pageRow < job.pagesDown; ++pageRow) {

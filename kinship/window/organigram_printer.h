@@ -4,6 +4,7 @@
 // the first.
 #include <string>
 
+#include "kinship/organigram_name_fit.h"
 #include "kinship/organigram_painting.h"
 #include "kinship/organigram_text.h"
 
@@ -20,6 +21,7 @@ struct OrganigramPrintJob {
   int dpiY = 0;
   int pagesAcross = 1;
   int pagesDown = 1;
+  const OrganigramNameFit* fit = nullptr;  // the names as the window wrapped them
 };
 
 // False when the printer could not start the job (nothing printed).

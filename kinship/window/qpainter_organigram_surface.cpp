@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/cp1252.h"
@@ -19,9 +20,21 @@ QFont OrganigramFontOf(const QString& face, int height) {
   return font;
 }
 
+QFont ScaledFont(const QFont& font, double factor) {
+  QFont scaled(font);
+  scaled.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+  return scaled;
+}
+
+NameWidth NameWidthOn(const QFont& nameFont, const QPaintDevice* device) {
+  return [nameFont, device](const std::string& text, double factor) {
+    return QFontMetrics(ScaledFont(nameFont, factor), device).horizontalAdvance(FromCp1252(text));
+  };
+}
+
 QPainterOrganigramSurface::QPainterOrganigramSurface(QPainter& painter, QFont titleFont,
                                                      QFont nameFont)
-    : painter_(painter), titleFont_(std::move(titleFont)), nameFont_(std::move(nameFont)) {
+    : painter_(painter), titleFont_(std::move(titleFont)), baseNameFont_(nameFont), nameFont_(std::move(nameFont)) {
   painter_.setBackgroundMode(Qt::TransparentMode);
 }
 
@@ -36,6 +49,12 @@ void QPainterOrganigramSurface::Text(int x, int y, const std::string& text, Orga
 void QPainterOrganigramSurface::Line(int x1, int y1, int x2, int y2) {
   painter_.drawLine(x1, y1, x2, y2);
 }
+
+int QPainterOrganigramSurface::NameWidth(const std::string& text, double factor) {
+  return NameWidthOn(baseNameFont_, painter_.device())(text, factor);
+}
+
+void QPainterOrganigramSurface::ScaleNames(double factor) { nameFont_ = ScaledFont(baseNameFont_, factor); }
 
 int QPainterOrganigramSurface::TitleWidth(const std::string& text) const {
   QFontMetrics metrics(titleFont_, painter_.device());

@@ -14,6 +14,8 @@ class QPainterOrganigramSurface : public OrganigramSurface {
 
   void Text(int x, int y, const std::string& text, OrganigramFont font) override;
   void Line(int x1, int y1, int x2, int y2) override;
+  int NameWidth(const std::string& text, double factor) override;
+  void ScaleNames(double factor) override;
 
   // Width of a text in the title font, device pixels.
   int TitleWidth(const std::string& text) const;
@@ -23,11 +25,19 @@ class QPainterOrganigramSurface : public OrganigramSurface {
  private:
   QPainter& painter_;
   QFont titleFont_;
+  const QFont baseNameFont_;
   QFont nameFont_;
 };
 
 // A font of the given face whose characters are `height` device pixels high
 // (the height is given negative, as a character height).
 QFont OrganigramFontOf(const QString& face, int height);
+
+// The font made `factor` times its size, one pixel at the least.
+QFont ScaledFont(const QFont& font, double factor);
+
+// The widths of names in `nameFont` on `device`, for fitting them before
+// anything is drawn.
+NameWidth NameWidthOn(const QFont& nameFont, const QPaintDevice* device);
 
 }  // namespace quenor

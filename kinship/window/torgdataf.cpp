@@ -79,8 +79,9 @@ void TOrgDataF::Build() {
   connect(AnnulerBtnOF, &QPushButton::clicked, this, [this] { AnnulerBtnOFClick(); });
 }
 
-void TOrgDataF::Prepare(const OrganigramText* text) {
+void TOrgDataF::Prepare(const OrganigramText* text, const OrganigramNameFit* fit) {
   text_ = text;
+  fit_ = fit;
   FanLayout& fan = session_.fan;
   EchelleEditOF->setText(QString::fromStdString(FormatFixed(fan.scale, 2, 4)));
   (fan.unitFactor == 1.0 ? PoucesOF : CentimetresOF)->setChecked(true);
@@ -114,6 +115,7 @@ void TOrgDataF::Recompute() {
   fields.centimetres = CentimetresOF->isChecked();
   fields.parameters = {fan.printerDpiX, fan.printerDpiY, fan.pageWidth, fan.pageHeight};
   fields.pageOverlap = fan.pageOverlap;
+  fields.fit = fit_;
   figures_ = ComputeOrganigramDialogFigures(text_ ? *text_ : kNothing, fields);
   fan.pagesAcross = figures_.pagesAcross;
   fan.pagesDown = figures_.pagesDown;

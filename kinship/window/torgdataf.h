@@ -24,7 +24,7 @@ class TOrgDataF : public QDialog {
   TOrgDataF(Session& session, PrinterChoice& printer, QWidget* parent = nullptr);
 
   // Fills the fields from the session's scale and units before a showing.
-  void Prepare(const OrganigramText* text);
+  void Prepare(const OrganigramText* text, const OrganigramNameFit* fit = nullptr);
 
   void FormActivate();
   void EchelleEditOFExit();
@@ -56,6 +56,7 @@ class TOrgDataF : public QDialog {
   Session& session_;
   PrinterChoice& printer_;
   const OrganigramText* text_ = nullptr;
+  const OrganigramNameFit* fit_ = nullptr;
   OrganigramDialogFigures figures_;
   QGroupBox* DimGBOF = nullptr;
   QLabel* ApercuLblOF = nullptr;

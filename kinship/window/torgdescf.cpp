@@ -45,6 +45,10 @@ OrganigramView::OrganigramView(Session& session, QWidget* parent)
 void OrganigramView::SetText(const OrganigramText* text, const std::string& title) {
   text_ = text;
   title_ = title;
+  fit_ = text ? OrganigramNameFit::Make(*text, NamesOf(session_),
+                                        NameWidthOn(OrganigramFontOf(kScreenFace, kNameHeight), viewport()),
+                                        OrganigramNameRoom(*text, ScreenGeometry(*text, 0, 0)))
+              : OrganigramNameFit();
   UpdateScrollRanges();
   viewport()->update();
 }
@@ -61,7 +65,10 @@ int OrganigramView::TitleCentre() const {
 
 void OrganigramView::UpdateScrollRanges() {
   int width = text_ ? std::max(2 * text_->Centre(), TitleCentre() + TitleWidth() / 2 + kTitleMargin) : 0;
-  int height = text_ ? kScrollPixelsPerRow * text_->RowCount() : 0;
+  // Three lines a row on average, more where names take three lines.
+  int height = text_ ? std::max(kScrollPixelsPerRow * text_->RowCount(),
+                                (OrganigramLineCount(*text_, 2, &fit_) + 1) * OrganigramText::kLineHeight)
+                     : 0;
   QSize page = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, width - page.width()));
   horizontalScrollBar()->setPageStep(page.width());
@@ -84,7 +91,7 @@ void OrganigramView::paintEvent(QPaintEvent*) {
   OrganigramGeometry geometry =
       ScreenGeometry(*text_, horizontalScrollBar()->value(), verticalScrollBar()->value());
   geometry.titleX = TitleCentre();
-  lineCount_ = PaintOrganigram(*text_, title_, NamesOf(session_), geometry, surface);
+  lineCount_ = PaintOrganigram(*text_, title_, NamesOf(session_), geometry, surface, &fit_);
 }
 
 TOrgDescF::TOrgDescF(Session& session, PrinterChoice& printer, QWidget* parent)
@@ -134,7 +141,7 @@ void TOrgDescF::mImprimerOFClick() {
   FanLayout& fan = session_.fan;
   if (fan.scale == 0) fan.scale = 1.0f;
   if (fan.unitFactor == 0) fan.unitFactor = 1.0;
-  OrgDataF->Prepare(&text_);
+  OrgDataF->Prepare(&text_, &view_->NameFit());
   runPrintDialog(*OrgDataF);
   if (session_.selectionMode == 1) PrintOrganigram();
   session_.selectionMode = 0;
@@ -152,6 +159,7 @@ void TOrgDescF::PrintOrganigram() {
   job.dpiY = fan.printerDpiY;
   job.pagesAcross = fan.pagesAcross;
   job.pagesDown = fan.pagesDown;
+  job.fit = &view_->NameFit();
   printer_.NameNextJob(QString());
   if (!quenor::PrintOrganigram(printer_.printer(), job)) {
     session_.Message("Erreur"_ansi, "Impossible d'imprimer l'organigramme"_ansi, MessageIcon::Stop);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "kinship/organigram_name_fit.h"
 #include "kinship/organigram_text.h"
 
 class QAction;
@@ -24,7 +25,9 @@ class OrganigramView : public QAbstractScrollArea {
  public:
   explicit OrganigramView(Session& session, QWidget* parent = nullptr);
 
+  // Shows the text with its names fitted to their cells in the screen's font.
   void SetText(const OrganigramText* text, const std::string& title);
+  const OrganigramNameFit& NameFit() const { return fit_; }
   // The drawing's height in lines after the last paint.
   int LineCount() const { return lineCount_; }
   // Where the caption is centred: over the drawing, or further right when it
@@ -42,6 +45,7 @@ class OrganigramView : public QAbstractScrollArea {
   Session& session_;
   const OrganigramText* text_ = nullptr;
   std::string title_;
+  OrganigramNameFit fit_;
   int lineCount_ = 0;
 };
 

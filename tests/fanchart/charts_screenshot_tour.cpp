@@ -25,6 +25,7 @@
 #include "kinship/window/torgdescf.h"
 #include "shell/report_viewer.h"
 #include "shell/tavisf.h"
+#include "tests/support/tour_window.h"
 
 using namespace quenor;
 
@@ -141,15 +142,8 @@ int main(int argc, char* argv[]) {
   outputFolder = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(outputFolder);
 
-  TMFSettings settings;
-  settings.workingDirectory = outputFolder;
-  settings.documentationAtFirstActivation = false;
-  ChartsMainWindow window(settings);
-  window.ui().SetMessagePresenter([](const QString& caption, const QString& text, MessageIcon) {
-    std::printf("message %s: %s\n", qPrintable(caption), qPrintable(text));
-  });
-  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-  window.showMaximized();
+  ChartsMainWindow window(testing::TourSettings(outputFolder));
+  testing::ShowForTour(window);
   Settle(800);
 
   window.OpenGedcomFile(QString::fromLocal8Bit(argv[2]));

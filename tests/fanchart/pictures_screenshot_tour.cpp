@@ -36,6 +36,7 @@
 #include "platform/qt/fan_chart_files.h"
 #include "session/person_choice.h"
 #include "shell/taidef.h"
+#include "tests/support/tour_window.h"
 
 using namespace quenor;
 
@@ -190,15 +191,8 @@ int main(int argc, char* argv[]) {
   outputFolder = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(outputFolder);
 
-  TMFSettings settings;
-  settings.workingDirectory = outputFolder;
-  settings.documentationAtFirstActivation = false;
-  ChartsMainWindow window(settings);
-  window.ui().SetMessagePresenter([](const QString& caption, const QString& text, MessageIcon) {
-    std::printf("message %s: %s\n", qPrintable(caption), qPrintable(text));
-  });
-  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-  window.showMaximized();
+  ChartsMainWindow window(testing::TourSettings(outputFolder));
+  testing::ShowForTour(window);
   Settle(800);
 
   window.OpenGedcomFile(QString::fromLocal8Bit(argv[2]));

@@ -32,6 +32,10 @@ class RecordingSurface : public OrganigramSurface {
   void Line(int x1, int y1, int x2, int y2) override {
     items.push_back({Drawn::kLine, x1, y1, x2, y2, "", OrganigramFont::Name});
   }
+  int NameWidth(const std::string& text, double factor) override {
+    return static_cast<int>(6.0 * factor * static_cast<double>(text.size()));
+  }
+  void ScaleNames(double) override {}
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const Drawn& d : items)

@@ -17,6 +17,7 @@
 #include "fanchart/window/printer_choice.h"
 #include "kinship/kinship_search.h"
 #include "kinship/window/torgdataf.h"
+#include "kinship/window/qpainter_organigram_surface.h"
 #include "kinship/window/torgdescf.h"
 #include "platform/cp1252.h"
 #include "tests/support/pdf_pages.h"
@@ -171,6 +172,47 @@ TEST_F(OrganigramWindowTest, ACaptionWiderThanTheDrawingShowsWhole) {
   const int right = CaptionInk(window).second;
   EXPECT_GT(right, 0);
   EXPECT_LT(right, window.view().viewport()->width() - 5);
+}
+
+TEST_F(OrganigramWindowTest, LongNamesAreWrappedToTheirRoomInTheScreenFont) {
+  // Claire's given names are far wider than the room between two bars.
+  std::string gedcom = kTwoLines;
+  const std::string from = "Claire /Dupont/";
+  gedcom.replace(gedcom.find(from), from.size(), "Claire Marie-Madeleine Françoise Éléonore /Dupont/");
+  ASSERT_TRUE(SearchDescent(Cp1252FromUtf8(gedcom).c_str(), 1, 4));
+  TOrgDescF window(fixture.session, printer);
+  window.resize(300, 200);
+  window.ShowOrganigram();
+  const OrganigramText& text = window.text();
+  const OrganigramNameFit& fit = window.view().NameFit();
+  const int room = OrganigramNameRoom(text, ScreenGeometry(text, 0, 0));
+  const NameWidth width = NameWidthOn(OrganigramFontOf(QStringLiteral("MS Sans Serif"), -11), window.view().viewport());
+  int longest = 0;
+  bool wrapped = false;
+  for (int r = 0; r < text.RowCount(); ++r) {
+    for (int c = 0; c < text.ColumnCount(); ++c) {
+      wrapped |= fit.Lines(r, c).size() > 2;
+      for (const std::string& line : fit.Lines(r, c)) longest = std::max(longest, width(line, fit.FontFactor()));
+    }
+  }
+  EXPECT_TRUE(wrapped);
+  EXPECT_GT(longest, 0);
+  EXPECT_LE(longest, room);
+  // The taller name line is in the drawing's height, its scroll range and
+  // the size the print dialog gives.
+  EXPECT_TRUE(Drawn(window));
+  EXPECT_EQ(window.view().LineCount(), OrganigramLineCount(text, 2, &fit));
+  EXPECT_GT(window.view().LineCount(), OrganigramLineCount(text, 2));
+  EXPECT_GE(window.view().verticalScrollBar()->maximum() + window.view().viewport()->height(),
+            window.view().LineCount() * OrganigramText::kLineHeight);
+  TOrgDataF& dialog = window.printDialog();
+  dialog.Prepare(&text, &fit);
+  dialog.show();
+  const double fitted = dialog.figures().height;
+  dialog.Prepare(&text);
+  dialog.FormActivate();
+  EXPECT_GT(fitted, dialog.figures().height);
+  dialog.AnnulerBtnOFClick();
 }
 
 TEST_F(OrganigramWindowTest, ScaleFieldComesBackToItsLimits) {
