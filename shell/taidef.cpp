@@ -7,17 +7,32 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <unistd.h>
 
 #include "shell/rtf_document.h"
 #include "shell/rtf_reader.h"
 
 namespace quenor {
 
+namespace {
+
+// The temporary folder is shared by every user of the machine: a guide there
+// counts only when it is the user's own.
+bool IsUsersOwn(const QString& path) {
+  const QFileInfo file(path);
+  return !file.exists() || file.ownerId() == static_cast<uint>(getuid());
+}
+
+}  // namespace
+
 QStringList DocumentationCandidates(const QString& workingDirectory) {
   const QString name = QStringLiteral("qrmd.rtf");
   const QString programFolder = QCoreApplication::applicationDirPath();
-  return {QDir(QDir::tempPath()).filePath(name), QDir(workingDirectory).filePath(name),
-          QDir(programFolder).filePath(name), QDir(programFolder).filePath(QStringLiteral("../share/quenor/") + name)};
+  QStringList candidates;
+  const QString temporary = QDir(QDir::tempPath()).filePath(name);
+  if (IsUsersOwn(temporary)) candidates << temporary;
+  return candidates << QDir(workingDirectory).filePath(name) << QDir(programFolder).filePath(name)
+                    << QDir(programFolder).filePath(QStringLiteral("../share/quenor/") + name);
 }
 
 QString FirstReadableCandidate(const QStringList& candidates) {

@@ -8,8 +8,9 @@ class QTextBrowser;
 
 namespace quenor {
 
-// Where the guide is looked for, in order: the temporary folder, the
-// working directory, then beside the program and its installed data folder.
+// Where the guide is looked for, in order: the temporary folder (only a file
+// the user owns), the working directory, then beside the program and its
+// installed data folder.
 QStringList DocumentationCandidates(const QString& workingDirectory);
 // The first candidate that is a readable file; empty when none is.
 QString FirstReadableCandidate(const QStringList& candidates);
