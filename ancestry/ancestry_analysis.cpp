@@ -6,6 +6,7 @@
 #include "ancestry/ancestry_list.h"
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/ancestry_statistics.h"
+#include "ancestry/consanguinity_report.h"
 #include "ancestry/named_persons.h"
 #include "gedcom/record_fields.h"
 #include "session/load_report.h"
@@ -32,7 +33,7 @@ void RefuseWithoutAncestors(Session& session, int32_t person) {
 
 // The reports of the previous probant can no longer be consulted.
 void ForgetPreviousAnalysis(Session& session) {
-  for (int slot : {kSlotStatistics, kSlotAncestryList, kSlotRepeatedAncestors}) {
+  for (int slot : {kSlotStatistics, kSlotAncestryList, kSlotRepeatedAncestors, kSlotConsanguinity}) {
     session.slots[slot].shown = false;
     session.slots[slot].hasContent = false;
   }
@@ -41,11 +42,16 @@ void ForgetPreviousAnalysis(Session& session) {
   session.menus.Disable(MenuItem::AscEventailInteractif);
   session.menus.Disable(MenuItem::AscGraphique);
   session.menus.Disable(MenuItem::AscRepet);
+  session.menus.Disable(MenuItem::AscConsang);
   session.ui.MenusChanged();
 }
 
 void OfferAncestryReports(Session& session) {
   session.slots[kSlotStatistics].hasContent = true;
+  if (session.slots[kSlotConsanguinity].hasContent) {
+    session.menus.Enable(MenuItem::AscConsang);
+    session.menus.Enable(MenuItem::SubAscConsang);
+  }
   for (MenuItem item : {MenuItem::AscStat, MenuItem::AscEventail, MenuItem::AscEventailInteractif,
                         MenuItem::AscGraphique, MenuItem::ConsAsc, MenuItem::SubAscListe, MenuItem::SubAscStat,
                         MenuItem::SubAscRepet, MenuItem::SubAscGraphique}) {
@@ -54,12 +60,15 @@ void OfferAncestryReports(Session& session) {
   session.ui.MenusChanged();
 }
 
-// The ancestry list, then the statistics and the repeated ancestors.
+// The ancestry list, then the statistics and the repeated ancestors, then
+// the consanguinity, which tells the user itself when it cannot be had.
 bool WriteAncestryReports(Session& session, int32_t person) {
   NamedPersons named(session.index);
   if (!BuildAncestorTable(session, person, &named)) return false;
   session.slots[kSlotAncestryList].hasContent = true;
-  return WriteAncestryStatistics(session, &named);
+  if (!WriteAncestryStatistics(session, &named)) return false;
+  WriteConsanguinityReport(session, person);
+  return true;
 }
 
 }  // namespace

@@ -25,17 +25,20 @@ constexpr long long kMaxIndividuals = 10'000'000;
 
 constexpr const char* kUsage =
     "usage : quenor-gedgen [--individus N] [--codage utf8|utf8-bom|ansel|ansi] [--graine S]\n"
-    "                      [--pedigree G] [--lf] [--sortie FICHIER]\n"
+    "                      [--pedigree G] [--implexe] [--lf] [--sortie FICHIER]\n"
     "  --individus N   nombre d'individus (1000 par défaut, au plus 10000000)\n"
     "  --codage C      jeu de caractères écrit (utf8 par défaut)\n"
     "  --graine S      graine : la même graine donne le même fichier (1 par défaut)\n"
     "  --pedigree G    l'individu 1 reçoit une ascendance complète de G générations\n"
     "                  d'ancêtres distincts (G de 1 à 20 ; l'individu k y est le Sosa k)\n"
+    "  --implexe       population d'une quinzaine de générations, peu de fondateurs,\n"
+    "                  beaucoup de mariages entre cousins et de conjoints venus d'ailleurs\n"
     "  --lf            fins de ligne LF (CR LF par défaut)\n"
     "  --sortie F      fichier écrit (sortie standard par défaut)\n";
 
 struct Options {
   PopulationOptions population;
+  bool implex = false;
   WriterOptions writer;
   std::string outputPath;
 };
@@ -53,6 +56,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     const std::string_view name = argv[i];
     if (name == "--lf") {
       options.writer.crlf = false;
+      continue;
+    }
+    if (name == "--implexe") {
+      options.implex = true;
       continue;
     }
     if (name == "--aide" || name == "--help" || i + 1 >= argc) {
@@ -85,6 +92,12 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       std::fprintf(stderr, "quenor-gedgen : valeur refusée pour %s : %s\n%s", argv[i - 1], value, kUsage);
       return std::nullopt;
     }
+  }
+  if (options.implex) {
+    const PopulationOptions implex = quenor::gedgen::ImplexPopulation(options.population.individuals, options.population.seed);
+    options.population.founderShare = implex.founderShare;
+    options.population.cousinMarriages = implex.cousinMarriages;
+    options.population.outsideMarriages = implex.outsideMarriages;
   }
   return options;
 }

@@ -19,6 +19,7 @@ using Arguments = std::vector<std::string>;
 int RunListeCommand(const Arguments& args);
 int RunAscendanceCommand(const Arguments& args);
 int RunLiensCommand(const Arguments& args);
+int RunConsanguiniteCommand(const Arguments& args);
 int RunEventailCommand(const Arguments& args);
 
 // Loads the GEDCOM file as the desktop program does (renumbering included).

@@ -18,6 +18,7 @@ Command CommandNamed(const std::string& name) {
   } kCommands[] = {{"liste", quenor::RunListeCommand},
                    {"ascendance", quenor::RunAscendanceCommand},
                    {"liens", quenor::RunLiensCommand},
+                   {"consanguinite", quenor::RunConsanguiniteCommand},
                    {"eventail", quenor::RunEventailCommand}};
   for (const auto& command : kCommands) {
     if (name == command.name) return command.run;

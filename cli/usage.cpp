@@ -17,14 +17,20 @@ constexpr std::array kCommands = {
     CommandHelp{"liste", "liste FICHIER.ged",
                 "      charge le fichier et écrit la liste alphabétique LstGED.TXT\n"},
     CommandHelp{"ascendance", "ascendance FICHIER.ged NUMÉRO [OPTIONS]",
-                "      analyse l'ascendance de l'individu NUMÉRO : LstAscd.TXT, Stat.TXT\n"
-                "      et, s'il y a des ascendants répétés, LstRep.TXT\n"
+                "      analyse l'ascendance de l'individu NUMÉRO : LstAscd.TXT, Stat.TXT,\n"
+                "      sa consanguinité Consang.TXT et, s'il y a des ascendants répétés,\n"
+                "      LstRep.TXT\n"
                 "      --graphique F.svg   écrit aussi le graphique de complétude et d'implexe\n"
                 "                          (F.svg, image vectorielle, ou F.png)\n"
                 "      --taille LxH        taille du graphique en pixels (1600x1000)\n"},
     CommandHelp{"liens", "liens FICHIER.ged NUMÉRO1 NUMÉRO2",
                 "      cherche les liens de parenté entre deux individus : LstSouch.TXT et\n"
-                "      LignCol.TXT, ou LstDesc.TXT et OrgDesc.TXT pour une descente\n"},
+                "      LignCol.TXT, ou LstDesc.TXT et OrgDesc.TXT pour une descente, puis\n"
+                "      leurs degrés de parenté et leurs coefficients sur toutes les\n"
+                "      générations : Parente.TXT\n"},
+    CommandHelp{"consanguinite", "consanguinite FICHIER.ged [NUMÉRO]",
+                "      calcule la consanguinité de chaque individu : LstConsg.TXT ;\n"
+                "      avec NUMÉRO, aussi la consanguinité de cet individu : Consang.TXT\n"},
     CommandHelp{"eventail", "eventail FICHIER.ged NUMÉRO [OPTIONS]",
                 "      dessine l'éventail des ascendants de l'individu NUMÉRO dans une\n"
                 "      sortie au moins parmi --script, --pdf et --svg\n"

@@ -6,6 +6,7 @@
 #include "ancestry/ancestor_walk.h"
 #include "kinship/collateral_lines.h"
 #include "kinship/descent_lines.h"
+#include "kinship/kinship_degrees.h"
 #include "kinship/root_ancestor_list.h"
 #include "kinship/side_mark.h"
 #include "platform/cp1252.h"
@@ -89,11 +90,28 @@ KinshipOutcome SearchAndReport(Session& session) {
   return KinshipOutcome::RootAncestors;
 }
 
+// Beyond the 20 generations of the tables, a link may still be found over
+// the whole file: the user is told where to see it.
+void ReportDegrees(Session& session, KinshipOutcome outcome) {
+  if (outcome != KinshipOutcome::RootAncestors && outcome != KinshipOutcome::Descent &&
+      outcome != KinshipOutcome::NoCommonRoot) {
+    return;
+  }
+  if (ReportKinshipDegrees(session) == KinshipDegreesOutcome::Written && outcome == KinshipOutcome::NoCommonRoot) {
+    session.Message("Résultat de la recherche..."_ansi,
+                    "Un lien de parenté au-delà de la 20e génération relie "_ansi + session.kinship.firstName + " et " +
+                        session.kinship.secondName + " : voyez Liens de parenté, Degrés de parenté."_ansi,
+                    MessageIcon::Information);
+  }
+}
+
 }  // namespace
 
 KinshipOutcome SearchKinship(Session& session) {
   session.kinship.organigram.laidOut = false;
+  session.slots[kSlotKinshipDegrees].hasContent = false;
   session.kinship.outcome = SearchAndReport(session);
+  ReportDegrees(session, session.kinship.outcome);
   return session.kinship.outcome;
 }
 

@@ -17,7 +17,8 @@ KinshipChoiceStep AskFirstPerson(Session& session) {
   session.ui.BeginPersonChoice(3);
   session.Status("Sélectionnez l'une des personnes avec qui vous désirez le lien"_ansi);
   session.selectionMode = 3;
-  for (MenuItem item : {MenuItem::LiensSouches, MenuItem::LiensCollat, MenuItem::LiensDesc, MenuItem::LiensOrgan}) {
+  for (MenuItem item : {MenuItem::LiensSouches, MenuItem::LiensCollat, MenuItem::LiensDesc, MenuItem::LiensOrgan,
+                        MenuItem::LiensDegres}) {
     session.menus.Disable(item);
   }
   session.ui.MenusChanged();

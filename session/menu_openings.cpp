@@ -8,7 +8,7 @@ namespace quenor {
 
 FileMenuItems FileMenuOnOpening(const ReportSlots& slots) {
   FileMenuItems items;
-  items.canSave = slots.ShownSlot() >= 0 && slots.ShownSlot() <= kSlotCollateralLines;
+  items.canSave = IsViewerSlot(slots.ShownSlot());
   items.canPrint = items.canSave || slots[kSlotDocumentation].shown;
   return items;
 }
@@ -20,7 +20,8 @@ void ConsultMenuOnOpening(Session& session) {
       {MenuItem::SubAscRepet, kSlotRepeatedAncestors}, {MenuItem::SubAscGraphique, kSlotStatistics},
       {MenuItem::SubLiensSouches, kSlotRootAncestors},
       {MenuItem::SubLiensCollat, kSlotCollateralLines}, {MenuItem::SubLiensDesc, kSlotDescentLines},
-      {MenuItem::SubLiensOrgan, kSlotOrganigram},
+      {MenuItem::SubLiensOrgan, kSlotOrganigram},       {MenuItem::SubAscConsang, kSlotConsanguinity},
+      {MenuItem::SubLiensDegres, kSlotKinshipDegrees},
   };
   for (const auto& [item, slot] : kItemSlots) session.menus.Enable(item, session.slots[slot].hasContent);
 }

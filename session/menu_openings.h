@@ -14,8 +14,8 @@ struct FileMenuItems {
 // serves the open documentation window.
 FileMenuItems FileMenuOnOpening(const ReportSlots& slots);
 
-// Each of the nine report items of "&Consulter" is enabled exactly when its
-// slot has content; the session's menu state is updated.
+// Each report item of "&Consulter" is enabled exactly when its slot has
+// content; the session's menu state is updated.
 void ConsultMenuOnOpening(Session& session);
 
 }  // namespace quenor

@@ -23,6 +23,8 @@ void MenuState::ApplyAfterLoad() {
       {MenuItem::LiensOrgan, false},     {MenuItem::mConsulter, true},
       {MenuItem::SubGEDFormatGED, true}, {MenuItem::SubGEDListe, true},
       {MenuItem::ConsAsc, false},        {MenuItem::ConsLiens, false},
+      {MenuItem::AscConsang, false},     {MenuItem::LiensDegres, false},
+      {MenuItem::SubGEDConsang, true},
   };
   for (const auto& [item, on] : kAfterLoad) Enable(item, on);
 }

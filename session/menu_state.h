@@ -8,13 +8,13 @@ namespace quenor {
 
 enum class MenuItem : int {
   // "&Ascendance"
-  mAscendance, AscProbant, AscStat, AscRepet, AscEventail, AscEventailInteractif, AscGraphique,
+  mAscendance, AscProbant, AscStat, AscRepet, AscEventail, AscEventailInteractif, AscGraphique, AscConsang,
   // "&Liens de parenté"
-  mLiens, LiensSelect2, LiensSouches, LiensCollat, LiensDesc, LiensOrgan,
+  mLiens, LiensSelect2, LiensSouches, LiensCollat, LiensDesc, LiensOrgan, LiensDegres,
   // "&Consulter" and its three submenus
-  mConsulter, ConsGED, SubGEDFormatGED, SubGEDListe,
-  ConsAsc, SubAscListe, SubAscStat, SubAscRepet, SubAscGraphique,
-  ConsLiens, SubLiensSouches, SubLiensCollat, SubLiensDesc, SubLiensOrgan,
+  mConsulter, ConsGED, SubGEDFormatGED, SubGEDListe, SubGEDConsang,
+  ConsAsc, SubAscListe, SubAscStat, SubAscRepet, SubAscGraphique, SubAscConsang,
+  ConsLiens, SubLiensSouches, SubLiensCollat, SubLiensDesc, SubLiensOrgan, SubLiensDegres,
   // "&Fichier" check item
   FichAnglesInv,
   Count

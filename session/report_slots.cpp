@@ -5,7 +5,8 @@ namespace quenor {
 const char* ReportSlots::FileName(int slot) {
   static const char* const kNames[kSlotCount] = {
       "",          "LstGED.TXT",  "Stat.TXT",     "LstAscd.TXT", "LstRep.TXT",
-      "LstDesc.TXT", "OrgDesc.TXT", "LstSouch.TXT", "LignCol.TXT", "qrmd.rtf"};
+      "LstDesc.TXT", "OrgDesc.TXT", "LstSouch.TXT", "LignCol.TXT", "qrmd.rtf",
+      "Parente.TXT", "Consang.TXT", "LstConsg.TXT"};
   return (slot >= 0 && slot < kSlotCount) ? kNames[slot] : "";
 }
 
@@ -19,19 +20,22 @@ void ReportSlots::SetWorkingDirectory(const std::string& workingDirectory) {
 }
 
 void ReportSlots::ClearReportFlags() {
-  for (int slot = 0; slot <= 8; ++slot) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!IsViewerSlot(slot)) continue;
     slots_[slot].hasContent = false;
     slots_[slot].shown = false;
   }
 }
 
 void ReportSlots::MarkShown(int slot) {
-  for (int s = 0; s <= 8; ++s) slots_[s].shown = (s == slot);
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (IsViewerSlot(s)) slots_[s].shown = (s == slot);
+  }
 }
 
 int ReportSlots::ShownSlot() const {
-  for (int s = 0; s <= 8; ++s) {
-    if (slots_[s].shown) return s;
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (IsViewerSlot(s) && slots_[s].shown) return s;
   }
   return -1;
 }

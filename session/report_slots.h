@@ -1,6 +1,6 @@
 #pragma once
-// The ten report slots: 0 the loaded GEDCOM file, 1 to 8 the report files of
-// the working directory, 9 the documentation.
+// The report slots: 0 the loaded GEDCOM file, 1 to 8 and 10 to 12 the report
+// files of the working directory, 9 the documentation.
 #include <array>
 #include <string>
 
@@ -17,8 +17,19 @@ enum ReportSlotNumber : int {
   kSlotRootAncestors = 7,      // LstSouch.TXT
   kSlotCollateralLines = 8,    // LignCol.TXT
   kSlotDocumentation = 9,      // qrmd.rtf
-  kSlotCount = 10
+  kSlotKinshipDegrees = 10,    // Parente.TXT
+  kSlotConsanguinity = 11,     // Consang.TXT
+  kSlotConsanguinityList = 12, // LstConsg.TXT
+  kSlotCount = 13
 };
+
+// The fixed heading lines of the kinship degrees and consanguinity reports.
+constexpr int kKinshipDegreesHeadingLines = 3;
+constexpr int kConsanguinityHeadingLines = 2;
+constexpr int kConsanguinityListHeadingLines = 6;
+
+// Every slot but the documentation's is shown in the report viewer.
+constexpr bool IsViewerSlot(int slot) { return slot >= 0 && slot < kSlotCount && slot != kSlotDocumentation; }
 
 struct ReportSlot {
   std::string path;      // file system path (UTF-8)
@@ -34,9 +45,9 @@ class ReportSlots {
   ReportSlot& operator[](int slot) { return slots_[slot]; }
   const ReportSlot& operator[](int slot) const { return slots_[slot]; }
 
-  // Clears both flags of slots 0 to 8 (a new file is being loaded).
+  // Clears both flags of the viewer's slots (a new file is being loaded).
   void ClearReportFlags();
-  // Marks `slot` as the one shown in the viewer (slots 0 to 8).
+  // Marks `slot` as the one shown in the viewer (any slot but 9).
   void MarkShown(int slot);
   // The slot shown in the viewer, or -1.
   int ShownSlot() const;

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "ancestry/ancestry_analysis.h"
+#include "ancestry/consanguinity_list.h"
 #include "platform/atomic_file.h"
 #include "platform/cp1252.h"
 #include "platform/version.h"
@@ -193,6 +194,7 @@ QMenu* TMF::BuildAncestryMenu() {
           [this] { AscEventailInteractifClick(); });
   connect(AddItem(menu, Utf8("Graphique de complétude"), MenuItem::AscGraphique), &QAction::triggered, this,
           [this] { AscGraphiqueClick(); });
+  AddConsultItem(menu, Utf8("Consanguinité"), MenuItem::AscConsang, kSlotConsanguinity, kConsanguinityHeadingLines);
   return menu;
 }
 
@@ -206,6 +208,7 @@ QMenu* TMF::BuildKinshipMenu() {
   AddItem(menu, Utf8("&Lignées collatérales"), MenuItem::LiensCollat);
   AddItem(menu, Utf8("Lignées de la descente"), MenuItem::LiensDesc);
   AddItem(menu, Utf8("&Organigramme de la descente"), MenuItem::LiensOrgan);
+  AddConsultItem(menu, Utf8("Degrés de parenté"), MenuItem::LiensDegres, kSlotKinshipDegrees, kKinshipDegreesHeadingLines);
   return menu;
 }
 
@@ -216,6 +219,8 @@ QMenu* TMF::BuildConsultMenu() {
   menus_[MenuItem::ConsGED] = gedcom;
   AddConsultItem(gedcom, Utf8("Sous format GEDCom"), MenuItem::SubGEDFormatGED, kSlotGedcom, 0);
   AddConsultItem(gedcom, Utf8("Liste alphabétique"), MenuItem::SubGEDListe, kSlotAlphabeticalList, 3);
+  connect(AddItem(gedcom, Utf8("Consanguinité de tous les individus"), MenuItem::SubGEDConsang), &QAction::triggered,
+          this, &TMF::SubGEDConsangClick);
   QMenu* ancestry = mConsulter->addMenu(Utf8("Ascendance"));
   menus_[MenuItem::ConsAsc] = ancestry;
   AddConsultItem(ancestry, Utf8("Liste des ascendants avec# Stradonitz"), MenuItem::SubAscListe, kSlotAncestryList, 3);
@@ -223,6 +228,7 @@ QMenu* TMF::BuildConsultMenu() {
   AddConsultItem(ancestry, Utf8("Liste des ascendants répétés"), MenuItem::SubAscRepet, kSlotRepeatedAncestors, 5);
   connect(AddItem(ancestry, Utf8("Graphique de complétude"), MenuItem::SubAscGraphique), &QAction::triggered, this,
           [this] { AscGraphiqueClick(); });
+  AddConsultItem(ancestry, Utf8("Consanguinité"), MenuItem::SubAscConsang, kSlotConsanguinity, kConsanguinityHeadingLines);
   QMenu* kinship = mConsulter->addMenu(Utf8("Liens de parenté"));
   menus_[MenuItem::ConsLiens] = kinship;
   AddConsultItem(kinship, Utf8("Souches communes"), MenuItem::SubLiensSouches, kSlotRootAncestors, 5);
@@ -230,6 +236,8 @@ QMenu* TMF::BuildConsultMenu() {
   AddConsultItem(kinship, Utf8("Individus de la descente"), MenuItem::SubLiensDesc, kSlotDescentLines, 4);
   connect(AddItem(kinship, Utf8("Organigramme de la descente"), MenuItem::SubLiensOrgan), &QAction::triggered, this,
           [this] { SubLiensOrgClick(); });
+  AddConsultItem(kinship, Utf8("Degrés de parenté"), MenuItem::SubLiensDegres, kSlotKinshipDegrees,
+                 kKinshipDegreesHeadingLines);
   connect(mConsulter, &QMenu::aboutToShow, this, &TMF::mConsulterClick);
   return mConsulter;
 }
@@ -352,6 +360,18 @@ void TMF::FichImprimerClick() {
 }
 
 void TMF::FichAnglesInvClick() { FichAnglesInv->trigger(); }
+
+// "Consanguinité de tous les individus": computed once for each file loaded,
+// then shown again.
+void TMF::SubGEDConsangClick() {
+  if (session_->slots[kSlotConsanguinityList].hasContent) {
+    LoadReport(*session_, kSlotConsanguinityList, kConsanguinityListHeadingLines);
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ListConsanguinity(*session_);
+  QApplication::restoreOverrideCursor();
+}
 
 // --- person choice ------------------------------------------------------
 

@@ -75,6 +75,7 @@ class TMF : public QMainWindow, private WindowHost {
   void AideDocClick();
   void AideAProposClick();
   void FichAnglesInvClick();
+  void SubGEDConsangClick();
 
  protected:
   // Left to the fan chart: "&Éventail" (its parameters, preview and printing).

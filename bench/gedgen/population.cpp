@@ -15,7 +15,6 @@ constexpr int kYearsPerGeneration = 27;
 
 // Per mille of the events of a life.
 constexpr int32_t kStaysSingle = 80;
-constexpr int32_t kMarriesCousin = 40;
 constexpr int32_t kWidowerRemarries = 60;
 constexpr int32_t kWidowRemarries = 40;
 constexpr int32_t kLeftWomanMarriesOutsider = 500;
@@ -29,7 +28,17 @@ int16_t Year(int value) { return static_cast<int16_t>(value); }
 
 }  // namespace
 
-Population::Population(const PopulationOptions& options) : random_(options.seed) {
+PopulationOptions ImplexPopulation(int32_t individuals, uint64_t seed) {
+  PopulationOptions options;
+  options.individuals = individuals;
+  options.seed = seed;
+  options.founderShare = 1000;
+  options.cousinMarriages = 120;
+  options.outsideMarriages = 350;
+  return options;
+}
+
+Population::Population(const PopulationOptions& options) : options_(options), random_(options.seed) {
   const int32_t target = std::max<int32_t>(options.individuals, 0);
   persons_.reserve(static_cast<std::size_t>(target) + 1);
   families_.reserve(static_cast<std::size_t>(target) / 2 + 2);
@@ -72,7 +81,7 @@ void Population::BuildPedigree(int generations) {
 void Population::BuildGeneralPopulation(int32_t target) {
   while (PersonCount() < target) {
     const int32_t remaining = target - PersonCount();
-    const int32_t founders = std::min(remaining, std::max<int32_t>(2, remaining / 20));
+    const int32_t founders = std::min(remaining, std::max<int32_t>(2, remaining / std::max<int32_t>(1, options_.founderShare)));
     std::vector<int32_t> generation = MakeFounders(founders, kFoundersBirthYear);
     while (!generation.empty() && PersonCount() < target) generation = MarryGeneration(generation, target);
   }
@@ -116,8 +125,10 @@ std::vector<int32_t> Population::MarryGeneration(const std::vector<int32_t>& gen
   for (int32_t man : men) {
     if (PersonCount() >= target) break;
     if (random_.PerMille(kStaysSingle)) continue;
-    int32_t wife = random_.PerMille(kMarriesCousin) ? FindUnmarriedFemaleCousin(man) : 0;
-    if (wife == 0) wife = TakeWife(man, women, nextWoman);
+    int32_t wife = random_.PerMille(options_.cousinMarriages) ? FindUnmarriedFemaleCousin(man) : 0;
+    // The draw is made only when asked for, so that files of the other options stay the same.
+    const bool fromOutside = wife == 0 && options_.outsideMarriages > 0 && random_.PerMille(options_.outsideMarriages);
+    if (wife == 0 && !fromOutside) wife = TakeWife(man, women, nextWoman);
     if (wife == 0) wife = NewOutsider(Sex::Female, man, target);
     if (wife == 0) break;
     AddChildren(NewFamily(man, wife), ChildCountDrawn(), target, children);

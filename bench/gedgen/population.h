@@ -35,7 +35,20 @@ struct PopulationOptions {
   // (person k of the pedigree is its Sosa number k).
   int pedigreeGenerations = 0;
   uint64_t seed = 1;
+  // Each batch of founders is the remaining count divided by this: the
+  // larger it is, the fewer founders and the more generations.
+  int32_t founderShare = 20;
+  // Per mille of the men who marry a first cousin when one is free.
+  int32_t cousinMarriages = 40;
+  // Per mille of the men who marry a spouse from outside the file (without
+  // known parents) rather than a woman of their generation.
+  int32_t outsideMarriages = 0;
 };
+
+// A population of many generations with pedigree collapse at every one of
+// them: few founders, cousins who marry often, spouses from outside that
+// keep each pedigree about as sparse as those of real files.
+PopulationOptions ImplexPopulation(int32_t individuals, uint64_t seed = 1);
 
 class Population {
  public:
@@ -64,6 +77,7 @@ class Population {
   bool CanMarryAgain(int32_t n) const { return persons_[n].families[1] == 0; }
   int32_t ChildCountDrawn();
 
+  PopulationOptions options_;
   Random random_;
   std::vector<Person> persons_;   // [0] unused
   std::vector<Family> families_;  // [0] unused

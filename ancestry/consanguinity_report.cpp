@@ -1,0 +1,168 @@
+#include "ancestry/consanguinity_report.h"
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "ancestry/inbreeding.h"
+#include "ancestry/pedigree.h"
+#include "ancestry/relationship_text.h"
+#include "ancestry/relationship_ways.h"
+#include "platform/report_failure.h"
+#include "gedcom/record_fields.h"
+#include "platform/cp1252.h"
+#include "platform/report_file.h"
+#include "session/session.h"
+
+namespace quenor {
+namespace {
+
+using namespace literals;
+
+constexpr int kTitleWidth = 100;
+constexpr char kRule = '\x97';
+
+std::string Rule(std::size_t length) { return std::string(length, kRule); }
+
+// What the report says of a person and his parents.
+struct Consanguinity {
+  RelatedPerson person;
+  RelatedPerson father;  // number 0: unknown
+  RelatedPerson mother;
+  double inbreeding = 0.0;
+  double fatherInbreeding = 0.0;
+  double motherInbreeding = 0.0;
+  std::vector<RelationshipWay> ways;  // of the father and the mother
+};
+
+std::string ParentLine(const std::string& role, bool mother, const RelatedPerson& parent, double inbreeding) {
+  if (parent.number == 0) return role + (mother ? " : inconnue\n" : " : inconnu\n");
+  return role + Printed(" : %7ld  %-40s  ", static_cast<long>(parent.number), parent.name.c_str()) +
+         "consanguinité "_ansi + FormatPercent(inbreeding) + "\n";
+}
+
+// One row per common ancestor and pair of generations, in the order of the
+// ways, the lines of a person met twice at the same generations added up.
+struct AncestorRow {
+  int32_t person;
+  int byFather;  // generation in the numbering of the person analysed
+  int byMother;
+  LineCount lines;
+};
+
+std::vector<AncestorRow> CommonAncestorRows(const std::vector<RelationshipWay>& ways) {
+  std::vector<AncestorRow> rows;
+  std::map<std::tuple<int32_t, int, int>, std::size_t> where;
+  auto add = [&](int32_t person, const RelationshipWay& way, const LineCount& lines) {
+    const auto key = std::make_tuple(person, way.a + 2, way.b + 2);
+    const auto found = where.find(key);
+    if (found != where.end()) {
+      rows[found->second].lines.Add(lines.value);
+      return;
+    }
+    where[key] = rows.size();
+    rows.push_back({person, way.a + 2, way.b + 2, lines});
+  };
+  for (const RelationshipWay& way : ways) {
+    for (const WayAncestors& top : way.ancestors) {
+      add(top.first, way, top.lines);
+      if (top.second != 0) add(top.second, way, top.lines);
+    }
+  }
+  return rows;
+}
+
+void AppendCommonAncestors(std::string& text, const GedcomIndex& index, const std::vector<RelationshipWay>& ways) {
+  const std::vector<AncestorRow> rows = CommonAncestorRows(ways);
+  text += rows.size() == 1 ? "L'ascendant commun le plus proche du père et de la mère :\n\n"_ansi
+                           : "Les "_ansi + std::to_string(rows.size()) +
+                                 " ascendants communs les plus proches du père et de la mère :\n\n"_ansi;
+  const std::string generation = "Génération"_ansi;
+  text += Printed("%-7s  %-40s  %11s  %11s  %13s\n", "# Enrg.", "Nom", generation.c_str(), generation.c_str(), "Nombre");
+  text += Printed("%-7s  %-40s  %11s  %11s  %13s\n", "", "", "par le père"_ansi.c_str(), "par la mère"_ansi.c_str(),
+                  "de lignes");
+  text += Rule(7) + "  " + Rule(40) + "  " + Rule(11) + "  " + Rule(11) + "  " + Rule(13) + "\n";
+  for (const AncestorRow& row : rows) {
+    std::string name = PersonName(index, 0, row.person);
+    text += Printed("%7ld  %-40s  %11d  %11d  %13s\n", static_cast<long>(row.person), name.c_str(), row.byFather,
+                    row.byMother, FormatLines(row.lines).c_str());
+  }
+}
+
+std::string ConsanguinityText(const Session& session, const Consanguinity& c) {
+  const std::string& name = c.person.name;
+  std::string text = Centred("Consanguinité "_ansi + DeOrDApostrophe(name) + name + "  " + session.runDate, kTitleWidth, 2);
+  text += "Coefficient de consanguinité "_ansi + DeOrDApostrophe(name) + name + " : " + FormatPercent(c.inbreeding) + "\n\n";
+  text += ParentLine("Père"_ansi, false, c.father, c.fatherInbreeding);
+  text += ParentLine("Mère"_ansi, true, c.mother, c.motherInbreeding);
+  text += "\n";
+  if (c.father.number == 0 || c.mother.number == 0) {
+    text += "Un parent inconnu ne compte pour aucun lien de parenté : le coefficient est nul.\n"_ansi;
+    return text;
+  }
+  text += "Coefficient de parenté du père et de la mère : "_ansi + FormatPercent(2.0 * c.inbreeding) + "\n";
+  text += "(le coefficient de consanguinité est la moitié du coefficient de parenté des parents)\n\n"_ansi;
+  if (c.ways.empty()) {
+    text += "Le père et la mère n'ont aucun ascendant commun connu dans le fichier.\n"_ansi;
+    return text;
+  }
+  text += "Liens de parenté du père et de la mère, du plus proche au plus éloigné :\n\n"_ansi;
+  AppendWaysTable(text, session.index, c.ways, c.father, c.mother);
+  AppendCommonAncestors(text, session.index, c.ways);
+  return text;
+}
+
+}  // namespace
+
+bool WriteSlotText(Session& session, int slot, const std::string& text) {
+  ReportFile file(session.SlotPath(slot));
+  if (file.IsOpen()) file.Write(text);
+  if (file.Close()) return true;
+  TellReportNotWritten(session.ui, session.SlotPath(slot));
+  return false;
+}
+
+void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_t place, const std::string& what) {
+  const int32_t loop = pedigree.LoopAncestor(place);
+  const int32_t individual = loop == Pedigree::kNone ? pedigree.Individual(place) : pedigree.Individual(loop);
+  session.Message("Fichier GEDCOM erroné"_ansi,
+                  what + " ne peut être calculé :\n"_ansi + std::to_string(individual) + " " +
+                      PersonName(session.index, 0, individual) + " est son propre ascendant dans le fichier GEDCOM."_ansi,
+                  MessageIcon::Stop);
+}
+
+ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person) {
+  const GedcomIndex& index = session.index;
+  const int32_t persons[] = {person};
+  const Pedigree pedigree = Pedigree::OfAncestors(index, persons);
+  Consanguinity c;
+  c.person = RelatedPersonOf(index, person);
+  const int32_t place = pedigree.PlaceOf(person);
+  if (place != Pedigree::kNone && !pedigree.IsOrdered(place)) {
+    TellUndefinedCoefficient(session, pedigree, place,
+                             "Le coefficient de consanguinité "_ansi + DeOrDApostrophe(c.person.name) + c.person.name);
+    return ConsanguinityOutcome::Undefined;
+  }
+  if (place != Pedigree::kNone) {
+    InbreedingOnDemand inbreeding(pedigree);
+    const int32_t father = pedigree.Father(place);
+    const int32_t mother = pedigree.Mother(place);
+    if (father != Pedigree::kNone) {
+      c.father = RelatedPersonOf(index, pedigree.Individual(father));
+      c.fatherInbreeding = inbreeding.Of(father);
+    }
+    if (mother != Pedigree::kNone) {
+      c.mother = RelatedPersonOf(index, pedigree.Individual(mother));
+      c.motherInbreeding = inbreeding.Of(mother);
+    }
+    if (father != Pedigree::kNone && mother != Pedigree::kNone) {
+      c.inbreeding = inbreeding.KinshipOf(father, mother);
+      c.ways = FindRelationshipWays(pedigree, father, mother);
+    }
+  }
+  if (!WriteSlotText(session, kSlotConsanguinity, ConsanguinityText(session, c))) return ConsanguinityOutcome::NotWritten;
+  session.slots[kSlotConsanguinity].hasContent = true;
+  return ConsanguinityOutcome::Written;
+}
+
+}  // namespace quenor
