@@ -121,6 +121,7 @@ std::string CollateralName(int own, int other, bool half, Sex sex) {
     const std::string name = Pick(own == n ? named->nearer : named->farther, sex);
     return half ? Half(name) : name;
   }
+  if (n == m) return SameGenerationName(n, half, sex);
   const int generation = m - n + 1;
   if (own == n) return SameGenerationName(n, half, sex) + " d'un ascendant " + Generation(generation);
   const std::string relative = n == 1 ? (half ? "demi-frère ou d'une demi-sœur" : "frère ou d'une sœur")

@@ -9,24 +9,46 @@
 namespace quenor {
 namespace {
 
-// Lines by number of generations (the index).
-using Histogram = std::vector<uint64_t>;
+// Lines by number of generations: counts[i] lines of first + i generations.
+// Most persons are reached at a few lengths only, however far away: the
+// counts start at the shortest.
+struct Histogram {
+  int first = 0;
+  std::vector<uint64_t> counts;
+
+  bool Empty() const { return counts.empty(); }
+  uint64_t At(int generations) const {
+    const int i = generations - first;
+    return i >= 0 && i < static_cast<int>(counts.size()) ? counts[static_cast<std::size_t>(i)] : 0;
+  }
+  int End() const { return first + static_cast<int>(counts.size()); }
+};
+
+Histogram One() { return {0, {1}}; }
 
 void AddInto(Histogram& into, const Histogram& more) {
-  if (into.size() < more.size()) into.resize(more.size(), 0);
-  for (std::size_t g = 0; g < more.size(); ++g) {
-    LineCount sum{into[g]};
-    sum.Add(more[g]);
-    into[g] = sum.value;
+  if (more.Empty()) return;
+  if (into.Empty()) {
+    into = more;
+    return;
+  }
+  const int first = std::min(into.first, more.first);
+  const int end = std::max(into.End(), more.End());
+  if (first != into.first || end != into.End()) {
+    std::vector<uint64_t> counts(static_cast<std::size_t>(end - first), 0);
+    std::copy(into.counts.begin(), into.counts.end(), counts.begin() + (into.first - first));
+    into = {first, std::move(counts)};
+  }
+  for (std::size_t i = 0; i < more.counts.size(); ++i) {
+    uint64_t& count = into.counts[static_cast<std::size_t>(more.first - first) + i];
+    LineCount sum{count};
+    sum.Add(more.counts[i]);
+    count = sum.value;
   }
 }
 
 // One generation more: the same lines seen from a parent.
-Histogram OneGenerationUp(const Histogram& lines) {
-  Histogram up(lines.size() + 1, 0);
-  std::copy(lines.begin(), lines.end(), up.begin() + 1);
-  return up;
-}
+Histogram OneGenerationUp(const Histogram& lines) { return {lines.first + 1, lines.counts}; }
 
 // How one side reaches a common ancestor: through one of his children
 // (kNone: the common ancestor is the person himself), by so many lines of so
@@ -40,8 +62,8 @@ struct Arrival {
 
 using Arrivals = std::unordered_map<int32_t, std::vector<Arrival>>;  // by common ancestor
 
-// The ancestors of `start` with himself, descendants first.
-std::vector<int32_t> AncestorsYoungestFirst(const Pedigree& pedigree, int32_t start, std::vector<uint8_t>& seen,
+// The ancestors of `start` with himself, in no particular order.
+std::vector<int32_t> AncestorsOf(const Pedigree& pedigree, int32_t start, std::vector<uint8_t>& seen,
                                             uint8_t bit) {
   std::vector<int32_t> found;
   std::vector<int32_t> stack{start};
@@ -56,13 +78,30 @@ std::vector<int32_t> AncestorsYoungestFirst(const Pedigree& pedigree, int32_t st
       stack.push_back(parent);
     }
   }
-  std::sort(found.begin(), found.end(), std::greater<>());
   return found;
 }
 
 constexpr uint8_t kFirstSide = 1;
 constexpr uint8_t kSecondSide = 2;
 constexpr uint8_t kBothSides = kFirstSide | kSecondSide;
+constexpr uint8_t kLeadsToCommon = 4;  // a common ancestor, or one of his descendants
+
+bool IsCommon(const std::vector<uint8_t>& sides, int32_t p) {
+  return (sides[static_cast<std::size_t>(p)] & kBothSides) == kBothSides;
+}
+
+// Marks the persons of `ancestors` (oldest first) who are common ancestors
+// or descend from one: the only ones whose lines count.
+void MarkLeadsToCommon(const Pedigree& pedigree, const std::vector<int32_t>& ancestors, std::vector<uint8_t>& sides) {
+  for (auto person = ancestors.rbegin(); person != ancestors.rend(); ++person) {
+    uint8_t& mark = sides[static_cast<std::size_t>(*person)];
+    bool leads = IsCommon(sides, *person);
+    for (const int32_t parent : {pedigree.Father(*person), pedigree.Mother(*person)}) {
+      if (parent != Pedigree::kNone && (sides[static_cast<std::size_t>(parent)] & kLeadsToCommon) != 0) leads = true;
+    }
+    if (leads) mark |= kLeadsToCommon;
+  }
+}
 
 // Counts the lines from `start` up to every common ancestor, by the child
 // of the common ancestor they come through. No line goes through `other`,
@@ -70,23 +109,23 @@ constexpr uint8_t kBothSides = kFirstSide | kSecondSide;
 // line of its own.
 Arrivals WalkSide(const Pedigree& pedigree, int32_t start, int32_t other, const std::vector<int32_t>& ancestors,
                   const std::vector<uint8_t>& sides) {
-  auto common = [&](int32_t p) { return sides[static_cast<std::size_t>(p)] == kBothSides; };
+  auto common = [&](int32_t p) { return IsCommon(sides, p); };
   Arrivals arrivals;
-  if (common(start)) arrivals[start].push_back({Pedigree::kNone, Histogram{1}, Histogram{1}});
+  if (common(start)) arrivals[start].push_back({Pedigree::kNone, One(), One()});
   struct Lines {
     Histogram clean;
     Histogram all;
   };
-  std::unordered_map<int32_t, Lines> lines{{start, {Histogram{1}, Histogram{1}}}};
+  std::unordered_map<int32_t, Lines> lines{{start, {One(), One()}}};
   for (const int32_t person : ancestors) {
     const auto found = lines.find(person);
     if (found == lines.end()) continue;
-    const Lines up{found->second.clean.empty() ? Histogram{} : OneGenerationUp(found->second.clean),
+    const Lines up{found->second.clean.Empty() ? Histogram{} : OneGenerationUp(found->second.clean),
                    OneGenerationUp(found->second.all)};
     lines.erase(found);
     if (person == other) continue;
     for (const int32_t parent : {pedigree.Father(person), pedigree.Mother(person)}) {
-      if (parent == Pedigree::kNone) continue;
+      if (parent == Pedigree::kNone || (sides[static_cast<std::size_t>(parent)] & kLeadsToCommon) == 0) continue;
       if (common(parent)) arrivals[parent].push_back({person, up.clean, up.all});
       Lines& above = lines[parent];
       // A clean line stops at the first common ancestor it meets.
@@ -99,16 +138,14 @@ Arrivals WalkSide(const Pedigree& pedigree, int32_t start, int32_t other, const 
 
 using WayKey = std::tuple<int, int, WayKind>;
 
-uint64_t At(const Histogram& lines, std::size_t generations) { return generations < lines.size() ? lines[generations] : 0; }
-
 // The pairs of lines of a and b generations, one from each arrival, of
 // which one at least is clean: a clean line and any line of the other side
 // share no one but the common ancestor.
-uint64_t PairsOfLines(const Arrival& first, std::size_t a, const Arrival& second, std::size_t b) {
-  const uint64_t firstClean = At(first.clean, a);
-  const uint64_t secondClean = At(second.clean, b);
-  LineCount pairs{LineCount::Product(firstClean, At(second.all, b))};
-  pairs.Add(LineCount::Product(At(first.all, a) - firstClean, secondClean));
+uint64_t PairsOfLines(const Arrival& first, int a, const Arrival& second, int b) {
+  const uint64_t firstClean = first.clean.At(a);
+  const uint64_t secondClean = second.clean.At(b);
+  LineCount pairs{LineCount::Product(firstClean, second.all.At(b))};
+  pairs.Add(LineCount::Product(first.all.At(a) - firstClean, secondClean));
   return pairs.value;
 }
 
@@ -138,16 +175,16 @@ class WayCollector {
       if (full) ancestors = {pedigree_.Individual(father), pedigree_.Individual(mother)};
       byFather = top == father;
     }
-    for (std::size_t a = 0; a < first.all.size(); ++a) {
-      if (first.all[a] == 0) continue;
-      for (std::size_t b = 0; b < second.all.size(); ++b) {
+    for (int a = first.all.first; a < first.all.End(); ++a) {
+      if (first.all.At(a) == 0) continue;
+      for (int b = second.all.first; b < second.all.End(); ++b) {
         const uint64_t lines = PairsOfLines(first, a, second, b);
         if (lines == 0) continue;
         const WayKind kind = descent ? WayKind::Descent
                              : full  ? WayKind::Full
                              : (a == 1 && b == 1) ? (byFather ? WayKind::HalfSameFather : WayKind::HalfSameMother)
                                                   : WayKind::Half;
-        WayTally& tally = ways_[{static_cast<int>(a), static_cast<int>(b), kind}];
+        WayTally& tally = ways_[{a, b, kind}];
         tally.lines.Add(lines);
         tally.ancestors[ancestors].Add(lines);
       }
@@ -183,8 +220,16 @@ class WayCollector {
 std::vector<RelationshipWay> FindRelationshipWays(const Pedigree& pedigree, int32_t first, int32_t second) {
   if (first == second || !pedigree.IsOrdered(first) || !pedigree.IsOrdered(second)) return {};
   std::vector<uint8_t> sides(static_cast<std::size_t>(pedigree.Size()), 0);
-  const std::vector<int32_t> firstAncestors = AncestorsYoungestFirst(pedigree, first, sides, kFirstSide);
-  const std::vector<int32_t> secondAncestors = AncestorsYoungestFirst(pedigree, second, sides, kSecondSide);
+  std::vector<int32_t> firstAncestors = AncestorsOf(pedigree, first, sides, kFirstSide);
+  std::vector<int32_t> secondAncestors = AncestorsOf(pedigree, second, sides, kSecondSide);
+  const auto isCommon = [&](int32_t p) { return IsCommon(sides, p); };
+  if (std::none_of(secondAncestors.begin(), secondAncestors.end(), isCommon)) return {};
+  // Places grow from ancestors to descendants: youngest first, each person
+  // comes before his parents.
+  for (auto* ancestors : {&firstAncestors, &secondAncestors}) {
+    std::sort(ancestors->begin(), ancestors->end(), std::greater<>());
+    MarkLeadsToCommon(pedigree, *ancestors, sides);
+  }
   const Arrivals firstArrivals = WalkSide(pedigree, first, second, firstAncestors, sides);
   const Arrivals secondArrivals = WalkSide(pedigree, second, first, secondAncestors, sides);
   WayCollector collector(pedigree);

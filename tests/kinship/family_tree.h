@@ -13,6 +13,11 @@ class FamilyTree {
     persons_[n].name = given + " /" + surname + "/";
     return *this;
   }
+  // A "1 SEX" line for person n ("M", "F", "U"...).
+  FamilyTree& Sex(int n, const std::string& sex) {
+    persons_[n].sex = sex;
+    return *this;
+  }
   // Family f of `husband` and `wife` (0 for none) with their children.
   FamilyTree& Family(int f, int husband, int wife, const std::vector<int>& children) {
     families_[f] = {husband, wife, children};
@@ -26,6 +31,7 @@ class FamilyTree {
     std::string text = "0 HEAD\n1 CHAR ANSI\n";
     for (const auto& [n, person] : persons_) {
       text += "0 @I" + std::to_string(n) + "@ INDI\n1 NAME " + person.name + "\n";
+      if (!person.sex.empty()) text += "1 SEX " + person.sex + "\n";
       if (person.parentFamily != 0) text += "1 FAMC @F" + std::to_string(person.parentFamily) + "@\n";
       for (int f : person.spouseFamilies) text += "1 FAMS @F" + std::to_string(f) + "@\n";
     }
@@ -41,6 +47,7 @@ class FamilyTree {
  private:
   struct PersonRecord {
     std::string name;
+    std::string sex;
     int parentFamily = 0;
     std::vector<int> spouseFamilies;
   };
