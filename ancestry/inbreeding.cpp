@@ -130,6 +130,13 @@ double KinshipWork::Kinship(int32_t x, int32_t y, const std::vector<double>& inb
 
 namespace {
 
+// Parents of whom one is known to be no ancestor of the other and has no
+// ancestor of his own: their children are not inbred, without a look at the
+// ancestors of the other.
+bool PlainlyUnrelated(const Pedigree& pedigree, int32_t father, int32_t mother) {
+  return pedigree.FounderOfOneCouple(father) || pedigree.FounderOfOneCouple(mother);
+}
+
 // F of the places begin .. end-1 of one level, whose parents' levels are done.
 // Full brothers and sisters follow one another in a level: their F is
 // computed once.
@@ -144,7 +151,7 @@ void InbreedingOfRange(KinshipWork& work, const Pedigree& pedigree, int32_t begi
     double f = 0.0;
     if (father != Pedigree::kNone && mother != Pedigree::kNone) {
       if (father != lastFather || mother != lastMother) {
-        last = work.Kinship(father, mother, inbreeding);
+        last = PlainlyUnrelated(pedigree, father, mother) ? 0.0 : work.Kinship(father, mother, inbreeding);
         lastFather = father;
         lastMother = mother;
       }
@@ -233,7 +240,7 @@ double InbreedingOnDemand::Of(int32_t place) {
     }
     const int32_t father = pedigree_.Father(person);
     const int32_t mother = pedigree_.Mother(person);
-    if (father == Pedigree::kNone || mother == Pedigree::kNone) {
+    if (father == Pedigree::kNone || mother == Pedigree::kNone || PlainlyUnrelated(pedigree_, father, mother)) {
       f = 0.0;
       pending_.pop_back();
       continue;

@@ -130,6 +130,21 @@ void Pedigree::Builder::PlaceInLevelOrder() {
     }
   }
 
+  // Founders whose children all have one same known other parent.
+  std::vector<bool> oneCouple(count, false);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (parents[i].father != kNone || parents[i].mother != kNone) continue;
+    int32_t other = kNone;
+    bool one = true;
+    for (int32_t c = childStart[i]; c < childStart[i + 1] && one; ++c) {
+      const Pedigree::Parents& of = parents[static_cast<std::size_t>(children[static_cast<std::size_t>(c)])];
+      const int32_t partner = of.father == static_cast<int32_t>(i) ? of.mother : of.father;
+      one = partner != kNone && partner != static_cast<int32_t>(i) && (other == kNone || other == partner);
+      other = partner;
+    }
+    oneCouple[i] = one;
+  }
+
   std::vector<int32_t> order;  // provisional numbers in level order
   order.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
@@ -162,8 +177,10 @@ void Pedigree::Builder::PlaceInLevelOrder() {
   auto renumbered = [&](int32_t parent) { return parent == kNone ? kNone : placeOf[static_cast<std::size_t>(parent)]; };
   std::vector<int32_t> individuals(count);
   std::vector<Pedigree::Parents> newParents(count);
+  pedigree_.foundersOfOneCouple_.assign(count, false);
   for (std::size_t k = 0; k < count; ++k) {
     const auto from = static_cast<std::size_t>(order[k]);
+    pedigree_.foundersOfOneCouple_[k] = oneCouple[from];
     individuals[k] = pedigree_.individuals_[from];
     newParents[k] = {renumbered(parents[from].father), renumbered(parents[from].mother)};
     pedigree_.placeByIndividual_[individuals[k]] = static_cast<int32_t>(k) + 1;

@@ -55,6 +55,11 @@ class Pedigree {
   // The level of an ordered place.
   int32_t LevelOf(int32_t place) const { return levels_[static_cast<std::size_t>(place)]; }
 
+  // True for a person without known parents whose children all have the
+  // same other parent (or who has none): he cannot be an ancestor of that
+  // other parent, so that their children are not inbred.
+  bool FounderOfOneCouple(int32_t place) const { return foundersOfOneCouple_[static_cast<std::size_t>(place)]; }
+
   // True for a person who is his own ancestor.
   bool OnLoop(int32_t place) const { return !IsOrdered(place) && onLoop_[static_cast<std::size_t>(place - orderedCount_)]; }
   // For a place beyond the ordered ones: a person on a loop among the person
@@ -78,6 +83,7 @@ class Pedigree {
   std::vector<int32_t> individuals_;
   std::vector<Parents> parents_;
   std::vector<int32_t> levels_;  // of the ordered places
+  std::vector<bool> foundersOfOneCouple_;
   std::vector<int32_t> levelStarts_;
   std::vector<bool> onLoop_;  // for the unordered places
   int32_t orderedCount_ = 0;

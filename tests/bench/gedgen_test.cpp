@@ -8,6 +8,7 @@
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/output_charset.h"
 #include "bench/gedgen/population.h"
+#include "ancestry/consanguinity_list.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "session/gedcom_opening.h"
@@ -149,6 +150,40 @@ TEST(GedgenTest, PopulationHasRemarriagesCousinMarriagesAndNamelessPersons) {
   EXPECT_GT(remarriedWomen, 20);
   EXPECT_GT(cousinMarriages, 10);
   EXPECT_GT(nameless, 10);
+}
+
+// The population of the consanguinity benchmark: many generations, spouses
+// from outside, and consanguineous persons at every generation.
+TEST(GedgenTest, ImplexPopulationHasManyGenerationsAndManyConsanguineousPersons) {
+  const Population population(ImplexPopulation(30000, 7));
+  ASSERT_EQ(population.PersonCount(), 30000);
+  // Children are numbered after their parents: one pass gives every depth.
+  std::vector<int> depth(static_cast<std::size_t>(population.PersonCount()) + 1, 1);
+  int deepest = 1;
+  int32_t outsiders = 0;
+  for (int32_t n = 1; n <= population.PersonCount(); ++n) {
+    const Person& person = population.PersonAt(n);
+    if (person.parentFamily == 0) {
+      if (person.families[0] != 0) ++outsiders;
+      continue;
+    }
+    const Family& parents = population.FamilyAt(person.parentFamily);
+    ASSERT_LT(parents.husband, n);
+    ASSERT_LT(parents.wife, n);
+    depth[static_cast<std::size_t>(n)] =
+        1 + std::max(depth[static_cast<std::size_t>(parents.husband)], depth[static_cast<std::size_t>(parents.wife)]);
+    deepest = std::max(deepest, depth[static_cast<std::size_t>(n)]);
+  }
+  EXPECT_GE(deepest, 10);
+  EXPECT_GT(outsiders, 3000);
+
+  SessionFixture fixture;
+  ScratchFolder folder;
+  ASSERT_EQ(LoadGedcomFile(fixture.session, WriteFile(folder, "i.ged", population, Written(OutputCharset::Utf8))),
+            LoadResult::Loaded);
+  const ConsanguinityFigures figures = MeasureConsanguinity(fixture.session.index);
+  EXPECT_GT(figures.consanguineous.size(), figures.individuals / 10u);
+  EXPECT_TRUE(figures.undefined.empty());
 }
 
 TEST(GedgenTest, PedigreeGivesPersonOneDistinctAncestorsNumberedBySosa) {
