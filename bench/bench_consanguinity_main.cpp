@@ -29,11 +29,11 @@
 #include "ancestry/pedigree.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/population.h"
-#include "gedcom/gedcom_loader.h"
 #include "gedcom/record_fields.h"
 #include "kinship/kinship_degrees.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
+#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {

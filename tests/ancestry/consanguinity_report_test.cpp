@@ -8,8 +8,8 @@
 #include "ancestry/consanguinity_list.h"
 #include "ancestry/consanguinity_report.h"
 #include "cli/commands.h"
-#include "gedcom/gedcom_loader.h"
 #include "platform/cp1252.h"
+#include "session/gedcom_opening.h"
 #include "tests/kinship/family_tree.h"
 #include "tests/kinship/kinship_fixture.h"
 

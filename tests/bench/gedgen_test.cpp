@@ -5,10 +5,10 @@
 #include <set>
 #include <string>
 
+#include "ancestry/consanguinity_list.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/output_charset.h"
 #include "bench/gedgen/population.h"
-#include "ancestry/consanguinity_list.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "session/gedcom_opening.h"

@@ -118,6 +118,7 @@ TEST_P(GedcomUntouchedTest, EveryCommandLeavesTheFileAsItWas) {
       {"ascendance", file, persons.withParents},
       {"liens", file, persons.withParents, persons.other},
       {"liens", file, persons.other, persons.withParents},
+      {"consanguinite", file, persons.withParents},
 #ifdef QUENOR_CLI_DRAWS
       {"eventail", file, persons.withParents, "--script", "e.scr", "--svg", "e.svg", "--pdf", "e.pdf", "--affiche"},
 #else

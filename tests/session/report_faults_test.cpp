@@ -81,8 +81,8 @@ class ReportFaultsTest : public ::testing::Test {
   testing::SessionFixture fixture;
 };
 
-const std::vector<std::string> kAncestryReports{"LstAscd.TXT", "Stat.TXT", "LstRep.TXT"};
-const std::vector<std::string> kCollateralReports{"LstSouch.TXT", "LignCol.TXT"};
+const std::vector<std::string> kAncestryReports{"LstAscd.TXT", "Stat.TXT", "LstRep.TXT", "Consang.TXT"};
+const std::vector<std::string> kCollateralReports{"LstSouch.TXT", "LignCol.TXT", "Parente.TXT"};
 const std::vector<std::string> kDescentReports{"LstDesc.TXT", "OrgDesc.TXT"};
 
 TEST_F(ReportFaultsTest, AncestryReportsStoppedByTheLimitLeaveTheEarlierOnes) {
