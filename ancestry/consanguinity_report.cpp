@@ -91,8 +91,8 @@ void AppendCommonAncestors(std::string& text, const GedcomIndex& index, const st
 
 std::string ConsanguinityText(const Session& session, const Consanguinity& c) {
   const std::string& name = c.person.name;
-  std::string text = Centred("Consanguinité "_ansi + DeOrDApostrophe(name) + name + "  " + session.runDate, kTitleWidth, 2);
-  text += "Coefficient de consanguinité "_ansi + DeOrDApostrophe(name) + name + " : " + FormatPercent(c.inbreeding) + "\n\n";
+  std::string text = Centred("Consanguinité "_ansi + OfName(name) + "  " + session.runDate, kTitleWidth, 2);
+  text += "Coefficient de consanguinité "_ansi + OfName(name) + " : " + FormatPercent(c.inbreeding) + "\n\n";
   text += ParentLine("Père"_ansi, false, c.father, c.fatherInbreeding);
   text += ParentLine("Mère"_ansi, true, c.mother, c.motherInbreeding);
   text += "\n";
@@ -140,7 +140,7 @@ ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person) 
   const int32_t place = pedigree.PlaceOf(person);
   if (place != Pedigree::kNone && !pedigree.IsOrdered(place)) {
     TellUndefinedCoefficient(session, pedigree, place,
-                             "Le coefficient de consanguinité "_ansi + DeOrDApostrophe(c.person.name) + c.person.name);
+                             "Le coefficient de consanguinité "_ansi + OfName(c.person.name));
     return ConsanguinityOutcome::Undefined;
   }
   if (place != Pedigree::kNone) {

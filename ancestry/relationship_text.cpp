@@ -35,7 +35,7 @@ std::string LinesWord(const LineCount& lines) { return lines.value == 1 ? " lign
 
 // "X, cousin germain de Y": what `who` is to `other`.
 std::string WhatIsTo(const RelatedPerson& who, int own, const RelatedPerson& other, int others, WayKind kind) {
-  return who.name + ", " + KinshipName(own, others, kind, who.sex) + " " + DeOrDApostrophe(other.name) + other.name;
+  return who.name + ", " + KinshipName(own, others, kind, who.sex) + " " + OfName(other.name);
 }
 
 // "par 16 Pierre Martin et 17 Adélaïde Roux (2 lignes)".
@@ -47,6 +47,12 @@ std::string AncestorsLine(const GedcomIndex& index, const WayAncestors& top, boo
 }
 
 }  // namespace
+
+std::string OfName(const std::string& name) {
+  static const std::string kElided = "AEIOUYHaeiouyhÀÂÄÉÈÊËÎÏÔÖÙÛÜŒàâäéèêëîïôöùûüœ"_ansi;
+  const bool elided = !name.empty() && kElided.find(name.front()) != std::string::npos;
+  return (elided ? "d'" : "de ") + name;
+}
 
 std::string Printed(const char* format, ...) {
   va_list args;

@@ -37,6 +37,11 @@ RelatedPerson RelatedPersonOf(const GedcomIndex& index, int32_t number);
 void AppendWaysTable(std::string& text, const GedcomIndex& index, const std::vector<RelationshipWay>& ways,
                      const RelatedPerson& first, const RelatedPerson& second);
 
+// "de Jean", "d'Anne", "d'Élisabeth", "d'Hélène", "d'Yves": the French
+// elision before a name starting with a vowel or a mute h (these reports are
+// new; the older ones keep their own rule).
+std::string OfName(const std::string& name);
+
 // The text printf would print.
 std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -36,7 +36,7 @@ std::string PersonLine(const std::string& role, const RelatedPerson& person, dou
 
 std::string KinshipDegreesText(const Session& session, const KinshipDegrees& d) {
   std::string text = Centred(AnalysisTitle(session), kTitleWidth, 2);
-  text += Centred("Degrés de parenté "_ansi + DeOrDApostrophe(d.first.name) + d.first.name + " et " + d.second.name,
+  text += Centred("Degrés de parenté "_ansi + OfName(d.first.name) + " et " + d.second.name,
                   kTitleWidth, 2);
   text += PersonLine("Première personne"_ansi, d.first, d.firstInbreeding);
   text += PersonLine("Deuxième personne"_ansi, d.second, d.secondInbreeding);
@@ -62,8 +62,7 @@ KinshipDegreesOutcome ReportKinshipDegrees(Session& session) {
   for (const int32_t place : {first, second}) {
     if (pedigree.IsOrdered(place)) continue;
     TellUndefinedCoefficient(session, pedigree, place,
-                             "Le degré de parenté "_ansi + DeOrDApostrophe(kinship.firstName) + kinship.firstName + " et " +
-                                 DeOrDApostrophe(kinship.secondName) + kinship.secondName);
+                             "Le degré de parenté "_ansi + OfName(kinship.firstName) + " et " + OfName(kinship.secondName));
     return KinshipDegreesOutcome::Undefined;
   }
   KinshipDegrees degrees;

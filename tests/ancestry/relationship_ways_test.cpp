@@ -7,6 +7,7 @@
 
 #include "ancestry/pedigree.h"
 #include "ancestry/relationship_names.h"
+#include "ancestry/relationship_text.h"
 #include "ancestry/relationship_ways.h"
 #include "platform/cp1252.h"
 #include "tests/kinship/family_tree.h"
@@ -256,6 +257,15 @@ TEST(RelationshipNamesTest, DegreesCivilAndCanonical) {
   EXPECT_EQ(Utf8FromCp1252(CanonicalDegreeText(2, 3)), "du 2e au 3e degré");
   EXPECT_EQ(Utf8FromCp1252(CanonicalDegreeText(3, 1)), "du 1er au 3e degré");
   EXPECT_EQ(Utf8FromCp1252(CanonicalDegreeText(0, 4)), "4e degré");
+}
+
+TEST(RelationshipNamesTest, FrenchElisionBeforeAName) {
+  for (const auto& [name, expected] : std::vector<std::pair<std::string, std::string>>{
+           {"Jean Martin", "de Jean Martin"}, {"Anne Roux", "d'Anne Roux"}, {"Élisabeth Martin", "d'Élisabeth Martin"},
+           {"Hélène Lefèvre", "d'Hélène Lefèvre"}, {"Yves Blanc", "d'Yves Blanc"}, {"Œdipe Roi", "d'Œdipe Roi"},
+           {"", "de "}}) {
+    EXPECT_EQ(Utf8FromCp1252(OfName(Cp1252FromUtf8(name))), expected);
+  }
 }
 
 TEST(RelationshipNamesTest, HalfFormsOfEveryAlternative) {
