@@ -7,6 +7,7 @@
 #include "ancestry/ordered_blocks.h"
 #include "ancestry/pedigree.h"
 #include "ancestry/relationship_text.h"
+#include "ancestry/report_printing.h"
 #include "platform/report_failure.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
@@ -21,9 +22,6 @@ using namespace literals;
 
 constexpr int kTitleWidth = 110;
 constexpr std::size_t kRowsPerBlock = 4096;
-constexpr char kRule = '\x97';
-
-std::string Rule(std::size_t length) { return std::string(length, kRule); }
 
 std::string Headings(const Session& session, const ConsanguinityFigures& figures) {
   std::string text = Centred("Analyse du fichier " + session.dataFolder + "  " + session.runDate, kTitleWidth, 2);
@@ -45,7 +43,7 @@ std::string Headings(const Session& session, const ConsanguinityFigures& figures
 }
 
 void AppendRow(std::string& text, const GedcomIndex& index, const ConsanguinityFigures::Row& row) {
-  text += Printed("%7ld  %-40s  %13s  %s\n", static_cast<long>(row.person), PersonName(index, 0, row.person).c_str(),
+  text += PrintToString("%7ld  %-40s  %13s  %s\n", static_cast<long>(row.person), PersonName(index, 0, row.person).c_str(),
                   FormatPercent(row.inbreeding).c_str(), CoupleName(index, row.person).c_str());
 }
 
@@ -59,7 +57,7 @@ std::string UndefinedList(const GedcomIndex& index, const ConsanguinityFigures& 
     const std::string cause = person.loop == person.person
                                   ? std::string("son propre ascendant")
                                   : "descend de " + std::to_string(person.loop) + " " + PersonName(index, 0, person.loop);
-    text += Printed("%7ld  %-40s  %s\n", static_cast<long>(person.person), PersonName(index, 0, person.person).c_str(),
+    text += PrintToString("%7ld  %-40s  %s\n", static_cast<long>(person.person), PersonName(index, 0, person.person).c_str(),
                     cause.c_str());
   }
   return text;

@@ -7,11 +7,10 @@
 #include "ancestry/inbreeding.h"
 #include "ancestry/pedigree.h"
 #include "ancestry/relationship_text.h"
+#include "ancestry/report_printing.h"
 #include "ancestry/relationship_ways.h"
-#include "platform/report_failure.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
-#include "platform/report_file.h"
 #include "session/session.h"
 
 namespace quenor {
@@ -20,9 +19,6 @@ namespace {
 using namespace literals;
 
 constexpr int kTitleWidth = 100;
-constexpr char kRule = '\x97';
-
-std::string Rule(std::size_t length) { return std::string(length, kRule); }
 
 // What the report says of a person and his parents.
 struct Consanguinity {
@@ -37,7 +33,7 @@ struct Consanguinity {
 
 std::string ParentLine(const std::string& role, bool mother, const RelatedPerson& parent, double inbreeding) {
   if (parent.number == 0) return role + (mother ? " : inconnue\n" : " : inconnu\n");
-  return role + Printed(" : %7ld  %-40s  ", static_cast<long>(parent.number), parent.name.c_str()) +
+  return role + PrintToString(" : %7ld  %-40s  ", static_cast<long>(parent.number), parent.name.c_str()) +
          "consanguinité "_ansi + FormatPercent(inbreeding) + "\n";
 }
 
@@ -78,13 +74,13 @@ void AppendCommonAncestors(std::string& text, const GedcomIndex& index, const st
                            : "Les "_ansi + std::to_string(rows.size()) +
                                  " ascendants communs les plus proches du père et de la mère :\n\n"_ansi;
   const std::string generation = "Génération"_ansi;
-  text += Printed("%-7s  %-40s  %11s  %11s  %13s\n", "# Enrg.", "Nom", generation.c_str(), generation.c_str(), "Nombre");
-  text += Printed("%-7s  %-40s  %11s  %11s  %13s\n", "", "", "par le père"_ansi.c_str(), "par la mère"_ansi.c_str(),
+  text += PrintToString("%-7s  %-40s  %11s  %11s  %13s\n", "# Enrg.", "Nom", generation.c_str(), generation.c_str(), "Nombre");
+  text += PrintToString("%-7s  %-40s  %11s  %11s  %13s\n", "", "", "par le père"_ansi.c_str(), "par la mère"_ansi.c_str(),
                   "de lignes");
   text += Rule(7) + "  " + Rule(40) + "  " + Rule(11) + "  " + Rule(11) + "  " + Rule(13) + "\n";
   for (const AncestorRow& row : rows) {
     std::string name = PersonName(index, 0, row.person);
-    text += Printed("%7ld  %-40s  %11d  %11d  %13s\n", static_cast<long>(row.person), name.c_str(), row.byFather,
+    text += PrintToString("%7ld  %-40s  %11d  %11d  %13s\n", static_cast<long>(row.person), name.c_str(), row.byFather,
                     row.byMother, FormatLines(row.lines).c_str());
   }
 }
@@ -113,14 +109,6 @@ std::string ConsanguinityText(const Session& session, const Consanguinity& c) {
 }
 
 }  // namespace
-
-bool WriteSlotText(Session& session, int slot, const std::string& text) {
-  ReportFile file(session.SlotPath(slot));
-  if (file.IsOpen()) file.Write(text);
-  if (file.Close()) return true;
-  TellReportNotWritten(session.ui, session.SlotPath(slot));
-  return false;
-}
 
 void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_t place, const std::string& what) {
   const int32_t loop = pedigree.LoopAncestor(place);

@@ -26,8 +26,4 @@ ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person);
 // de consanguinité de Jean Dupont".
 void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_t place, const std::string& what);
 
-// Writes `text` as the file of report slot `slot` (each line feed as CR LF);
-// tells the user and returns false when it cannot be written.
-bool WriteSlotText(Session& session, int slot, const std::string& text);
-
 }  // namespace quenor

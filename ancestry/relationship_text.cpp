@@ -1,10 +1,10 @@
 #include "ancestry/relationship_text.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
 #include "ancestry/relationship_names.h"
+#include "ancestry/report_printing.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 
@@ -13,13 +13,10 @@ namespace {
 
 using namespace literals;
 
-constexpr char kRule = '\x97';
 
 // Digits of the relation column: after the generations, degrees and lines.
 constexpr const char* kWayRow = "%4d  %4d  %-12s  %-19s  %19s  %s\n";
 constexpr int kRelationColumn = 4 + 2 + 4 + 2 + 12 + 2 + 19 + 2 + 19 + 2;
-
-std::string Rule(std::size_t length) { return std::string(length, kRule); }
 
 std::string GroupedDigits(uint64_t value) {
   const std::string digits = std::to_string(value);
@@ -54,18 +51,7 @@ std::string OfName(const std::string& name) {
   return (elided ? "d'" : "de ") + name;
 }
 
-std::string Printed(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-  if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
-  va_end(again);
-  return text;
-}
+std::string Rule(std::size_t length) { return std::string(length, '\x97'); }
 
 std::string Centred(const std::string& text, int width, int lineFeeds) {
   const int margin = (width - static_cast<int>(text.size())) / 2;
@@ -78,10 +64,10 @@ std::string FormatPercent(double coefficient) {
   if (percent == 0.0) return "0 %";
   std::string text;
   if (percent < 1e-6) {
-    text = Printed("%.3e", percent);
+    text = PrintToString("%.3e", percent);
   } else {
     const int decimals = std::max(0, 3 - static_cast<int>(std::floor(std::log10(percent))));
-    text = Printed("%.*f", decimals, percent);
+    text = PrintToString("%.*f", decimals, percent);
   }
   for (char& c : text) {
     if (c == '.') c = ',';
@@ -100,13 +86,13 @@ RelatedPerson RelatedPersonOf(const GedcomIndex& index, int32_t number) {
 
 void AppendWaysTable(std::string& text, const GedcomIndex& index, const std::vector<RelationshipWay>& ways,
                      const RelatedPerson& first, const RelatedPerson& second) {
-  text += Printed("%-11s %-12s  %-19s  %19s\n", "Générations"_ansi.c_str(), "Degré"_ansi.c_str(), "Degré"_ansi.c_str(),
+  text += PrintToString("%-11s %-12s  %-19s  %19s\n", "Générations"_ansi.c_str(), "Degré"_ansi.c_str(), "Degré"_ansi.c_str(),
                   "Nombre");
-  text += Printed("%4s  %4s  %-12s  %-19s  %19s  %s\n", "a", "b", "civil", "canonique", "de lignes", "Relation");
+  text += PrintToString("%4s  %4s  %-12s  %-19s  %19s  %s\n", "a", "b", "civil", "canonique", "de lignes", "Relation");
   text += Rule(4) + "  " + Rule(4) + "  " + Rule(12) + "  " + Rule(19) + "  " + Rule(19) + "  " + Rule(60) + "\n";
   const std::string indent(static_cast<std::size_t>(kRelationColumn), ' ');
   for (const RelationshipWay& way : ways) {
-    text += Printed(kWayRow, way.a, way.b, CivilDegreeText(way.a, way.b).c_str(),
+    text += PrintToString(kWayRow, way.a, way.b, CivilDegreeText(way.a, way.b).c_str(),
                     CanonicalDegreeText(way.a, way.b).c_str(), FormatLines(way.lines).c_str(),
                     WhatIsTo(first, way.a, second, way.b, way.kind).c_str());
     text += indent + WhatIsTo(second, way.b, first, way.a, way.kind) + "\n";

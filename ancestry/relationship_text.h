@@ -42,8 +42,8 @@ void AppendWaysTable(std::string& text, const GedcomIndex& index, const std::vec
 // new; the older ones keep their own rule).
 std::string OfName(const std::string& name);
 
-// The text printf would print.
-std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// A rule of `length` bytes 0x97, as the reports draw them under headings.
+std::string Rule(std::size_t length);
 
 // The line that centres `text` in `width` columns (margin (width - length) / 2,
 // truncated, not below 0), followed by `lineFeeds` line feeds.

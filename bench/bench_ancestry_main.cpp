@@ -19,6 +19,7 @@
 #include "ancestry/ancestry_analysis.h"
 #include "ancestry/ancestry_figures.h"
 #include "ancestry/is_named.h"
+#include "bench/bench_timing.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/population.h"
 #include "gedcom/record_fields.h"
@@ -33,44 +34,11 @@ constexpr double kGoalSeconds = 0.3;
 constexpr int kPedigreeGenerations = 20;
 constexpr int32_t kPedigreePersons = (int32_t{1} << kPedigreeGenerations) - 1;
 
-double ProcessorSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-// Wall and processor seconds of one piece of work.
-struct Span {
-  double wall = 0;
-  double processor = 0;
-};
-
-template <typename Work>
-Span Time(Work&& work) {
-  const auto wallStart = std::chrono::steady_clock::now();
-  const double processorStart = ProcessorSeconds();
-  work();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
-          ProcessorSeconds() - processorStart};
-}
-
-class QuietUi : public quenor::UserInterface {
- public:
-  void ShowMessage(const std::string& caption, const std::string& text, quenor::MessageIcon) override {
-    lastMessage = caption + " : " + text;
-    ++messages;
-  }
-  void ShowStatus(const std::string&) override {}
-  std::string lastMessage;
-  int messages = 0;
-};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double Minimum(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+using quenor::bench::Median;
+using quenor::bench::Minimum;
+using quenor::bench::QuietUi;
+using quenor::bench::Span;
+using quenor::bench::Time;
 
 void PrintLine(const char* label, const std::vector<Span>& spans) {
   std::vector<double> wall, processor;

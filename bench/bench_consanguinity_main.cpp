@@ -27,6 +27,7 @@
 #include "ancestry/consanguinity_report.h"
 #include "ancestry/inbreeding.h"
 #include "ancestry/pedigree.h"
+#include "bench/bench_timing.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "bench/gedgen/population.h"
 #include "gedcom/record_fields.h"
@@ -42,43 +43,11 @@ constexpr int32_t kPopulation = 1'000'000;
 constexpr double kWholeFileGoal = 1.5;
 constexpr double kReportsGoal = 0.05;
 
-double ProcessorSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-struct Span {
-  double wall = 0;
-  double processor = 0;
-};
-
-template <typename Work>
-Span Time(Work&& work) {
-  const auto wallStart = std::chrono::steady_clock::now();
-  const double processorStart = ProcessorSeconds();
-  work();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
-          ProcessorSeconds() - processorStart};
-}
-
-class QuietUi : public quenor::UserInterface {
- public:
-  void ShowMessage(const std::string& caption, const std::string& text, quenor::MessageIcon) override {
-    lastMessage = caption + " : " + text;
-    ++messages;
-  }
-  void ShowStatus(const std::string&) override {}
-  std::string lastMessage;
-  int messages = 0;
-};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double Minimum(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+using quenor::bench::Median;
+using quenor::bench::Minimum;
+using quenor::bench::QuietUi;
+using quenor::bench::Span;
+using quenor::bench::Time;
 
 // Prints the minimum and median of the wall and processor times; returns the wall median.
 double PrintLine(const char* label, const std::vector<Span>& spans) {

@@ -3,12 +3,11 @@
 // centring of titles, and writing a finished text as a report file.
 #include <string>
 
+#include "ancestry/report_printing.h"
+
 namespace quenor {
 
 class Session;
-
-// The text printf would print (C conversions and widths).
-std::string PrintToString(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The left margin that centres `text` in `width` columns: (width - length) / 2,
 // truncated, and 0 when the text is wider.
