@@ -8,6 +8,7 @@
 #include "ancestry/consanguinity_list.h"
 #include "ancestry/consanguinity_report.h"
 #include "cli/commands.h"
+#include "cli/usage.h"
 #include "platform/cp1252.h"
 #include "session/gedcom_opening.h"
 #include "tests/kinship/family_tree.h"
@@ -229,6 +230,8 @@ TEST_F(ConsanguiniteCommandTest, UsageErrorsAndUnknownPersons) {
   EXPECT_EQ(Run({"boucle.ged", "77"}), kExitRefused);
   EXPECT_EQ(errors, "77: Le fichier ne contient aucune personne portant ce numéro\n");
   EXPECT_EQ(Run({"absent.ged"}), kExitRefused);
+  EXPECT_EQ(CommandUsage("consanguinite").rfind("Usage : quenor-cli consanguinite FICHIER.ged [NUMÉRO]\n", 0), 0u);
+  EXPECT_NE(ProgramHelp().find("LstConsg.TXT"), std::string::npos);
 }
 
 TEST_F(ConsanguiniteCommandTest, TheWholeFileThenOnePerson) {
