@@ -159,6 +159,11 @@ FanLayout FanViewLayout(int generations, const std::string& probantLine) {
 void DrawFanView(Canvas& canvas, FanLayout& layout, const FanViewport& view, const FanViewContent& content,
                  const std::vector<FanFill>& fills) {
   MapFanView(canvas, layout, view);
+  DrawMappedFanView(canvas, layout, content, fills);
+}
+
+void DrawMappedFanView(Canvas& canvas, FanLayout& layout, const FanViewContent& content,
+                       const std::vector<FanFill>& fills) {
   DrawFanFills(canvas, layout, fills);
   DrawFanGrid(canvas, layout);
   DrawFanFrame(canvas, layout, content.facts);

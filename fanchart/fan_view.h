@@ -81,8 +81,12 @@ FanViewContent LoadFanViewContent(Session& session, int generations);
 FanLayout FanViewLayout(int generations, const std::string& probantLine);
 
 // Draws the view: the fills, then the grid, the frame texts and the persons
-// as the printed chart draws them.
+// as the printed chart draws them, only those that reach the window.
 void DrawFanView(Canvas& canvas, FanLayout& layout, const FanViewport& view, const FanViewContent& content,
                  const std::vector<FanFill>& fills);
+// The same on a canvas already mapped by MapFanView, what lies outside the
+// clip rectangle of `layout` left out.
+void DrawMappedFanView(Canvas& canvas, FanLayout& layout, const FanViewContent& content,
+                       const std::vector<FanFill>& fills);
 
 }  // namespace quenor
