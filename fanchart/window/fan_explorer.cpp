@@ -21,7 +21,7 @@ constexpr int kRestMs = 150;  // the chart rests once nothing moved it for this 
 
 }  // namespace
 
-FanExplorer::FanExplorer(QWidget* parent) : QWidget(parent) {
+FanExplorer::FanExplorer(QWidget* parent) : QWidget(parent), content_(std::make_shared<FanViewContent>()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -29,16 +29,23 @@ FanExplorer::FanExplorer(QWidget* parent) : QWidget(parent) {
   grabGesture(Qt::PinchGesture);
   rest_.setSingleShot(true);
   rest_.setInterval(kRestMs);
-  connect(&rest_, &QTimer::timeout, this, [this] {
-    detail_ = FanViewRenderer::Detail::Full;
-    update();
-  });
+  connect(&rest_, &QTimer::timeout, this, &FanExplorer::AskFullPicture);
   view_ = FitFanView(layout_.generationCount, width(), height());
+  // The picture comes back on the drawing thread and is shown on the
+  // window's; none comes once the window is gone.
+  fullRenderer_ = std::make_unique<FanFullRenderer>([this](const QImage& picture, std::uint64_t serial) {
+    QMetaObject::invokeMethod(
+        this, [this, picture, serial] { ShowFullPicture(picture, serial); }, Qt::QueuedConnection);
+  });
+}
+
+FanExplorer::~FanExplorer() {
+  fullRenderer_.reset();
 }
 
 void FanExplorer::SetChart(const FanLayout& layout, FanViewContent content) {
   layout_ = layout;
-  content_ = std::move(content);
+  content_ = std::make_shared<const FanViewContent>(std::move(content));
   hovered_ = 0;
   MakeFills();
   FitToWindow();
@@ -47,36 +54,56 @@ void FanExplorer::SetChart(const FanLayout& layout, FanViewContent content) {
 void FanExplorer::SetColouring(FanColouring colouring) {
   colouring_ = colouring;
   MakeFills();
-  update();
+  Restyled();
 }
 
 void FanExplorer::SetRepeatedShown(bool shown) {
   repeatedShown_ = shown;
   MakeFills();
-  update();
+  Restyled();
 }
 
 void FanExplorer::MakeFills() {
   const int g = layout_.generationCount;
-  fills_ = ColouringFills(colouring_, content_.occupants, g);
+  fills_ = ColouringFills(colouring_, content_->occupants, g);
   if (repeatedShown_) {
-    const std::vector<FanFill> repeated = RepeatedAncestorFills(content_.occupants, g);
+    const std::vector<FanFill> repeated = RepeatedAncestorFills(content_->occupants, g);
     fills_.insert(fills_.end(), repeated.begin(), repeated.end());
   }
   if (PersonAt(hovered_) != 0) {
-    const std::vector<FanFill> chosen = PersonFills(content_.occupants, g, PersonAt(hovered_), kChosenAncestorColour);
+    const std::vector<FanFill> chosen = PersonFills(content_->occupants, g, PersonAt(hovered_), kChosenAncestorColour);
     fills_.insert(fills_.end(), chosen.begin(), chosen.end());
   }
 }
 
 void FanExplorer::FitToWindow() {
   view_ = FitFanView(layout_.generationCount, width(), height());
-  update();
+  Moved();
 }
 
 void FanExplorer::Moved() {
-  detail_ = FanViewRenderer::Detail::Moving;
+  ++serial_;
+  ++viewSerial_;
   rest_.start();
+  update();
+}
+
+void FanExplorer::Restyled() {
+  ++serial_;
+  // While the chart moves, the full picture waits until it rests.
+  if (!rest_.isActive()) AskFullPicture();
+  update();
+}
+
+void FanExplorer::AskFullPicture() {
+  fullRenderer_->Request({layout_, view_, content_, fills_, serial_});
+}
+
+void FanExplorer::ShowFullPicture(const QImage& picture, std::uint64_t serial) {
+  if (serial != serial_) return;  // the chart changed since it was asked for
+  full_ = picture;
+  fullSerial_ = serial;
+  fullViewSerial_ = viewSerial_;
   update();
 }
 
@@ -95,7 +122,7 @@ int32_t FanExplorer::NumberAtPoint(QPointF point) const {
 }
 
 int32_t FanExplorer::PersonAt(int32_t number) const {
-  return number >= 0 && static_cast<std::size_t>(number) < content_.occupants.size() ? content_.occupants[number] : 0;
+  return number >= 0 && static_cast<std::size_t>(number) < content_->occupants.size() ? content_->occupants[number] : 0;
 }
 
 void FanExplorer::Hover(int32_t number) {
@@ -105,20 +132,34 @@ void FanExplorer::Hover(int32_t number) {
   // The marks move only when the pointer goes to another person.
   if (PersonAt(hovered_) != before) {
     MakeFills();
-    update();
+    Restyled();
   }
   Q_EMIT Hovered(number);
 }
 
 void FanExplorer::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, renderer_.Render(layout_, view_, content_, fills_, detail_));
+  // The full picture of this view, even while the one with the new marks
+  // is being drawn; else the chart drawn quickly now.
+  if (fullViewSerial_ == viewSerial_ && !full_.isNull()) {
+    painter.drawImage(0, 0, full_);
+    return;
+  }
+  if (quickSerial_ != serial_) {
+    quick_.Render(layout_, view_, *content_, fills_, FanViewRenderer::Detail::Moving);
+    quickSerial_ = serial_;
+  }
+  painter.drawImage(0, 0, quick_.image());
 }
 
 void FanExplorer::resizeEvent(QResizeEvent* event) {
   const bool first = view_.width <= 1;
   view_ = ResizeFanView(view_, width(), height());
-  if (first) FitToWindow();
+  if (first) {
+    FitToWindow();
+  } else {
+    Moved();
+  }
   QWidget::resizeEvent(event);
 }
 

@@ -1,13 +1,19 @@
 #pragma once
 // The surface of the interactive fan chart: the wheel and the pinch zoom
 // about the pointer, a drag moves the chart, the ancestor under the pointer
-// is told and his places marked, a double click chooses him.
+// is told and his places marked, a double click chooses him. While the chart
+// moves it is drawn quickly, in less detail; once it rests it is drawn in
+// full on another thread, and the window shows that picture when it comes.
+#include <QImage>
 #include <QPointF>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "fanchart/fan_view.h"
+#include "fanchart/window/fan_full_renderer.h"
 #include "fanchart/window/fan_view_renderer.h"
 
 namespace quenor {
@@ -17,6 +23,7 @@ class FanExplorer : public QWidget {
 
  public:
   explicit FanExplorer(QWidget* parent = nullptr);
+  ~FanExplorer() override;
 
   // A new chart, shown whole.
   void SetChart(const FanLayout& layout, FanViewContent content);
@@ -28,7 +35,7 @@ class FanExplorer : public QWidget {
   void PanBy(QPointF delta);
 
   const FanViewport& view() const { return view_; }
-  const FanViewContent& content() const { return content_; }
+  const FanViewContent& content() const { return *content_; }
   const FanLayout& layout() const { return layout_; }
   int generations() const { return layout_.generationCount; }
   // The Stradonitz number under a point of the surface, 0 when none.
@@ -38,6 +45,8 @@ class FanExplorer : public QWidget {
   int32_t PersonAt(int32_t number) const;
   // The fills of the last drawing, colours of the boxes and marks.
   const std::vector<FanFill>& fills() const { return fills_; }
+  // Whether the window shows the chart as it stands drawn in full detail.
+  bool ShowsFullPicture() const { return fullSerial_ == serial_; }
 
  Q_SIGNALS:
   void Hovered(int32_t number);  // 0 when the pointer leaves the places
@@ -58,21 +67,35 @@ class FanExplorer : public QWidget {
  private:
   void Hover(int32_t number);
   void MakeFills();
-  // Repaints quickly while the chart moves, then in full once it rests.
+  // The chart was moved, zoomed or replaced: it is drawn quickly at once,
+  // then in full once it rests.
   void Moved();
+  // Its colours or marks changed: the full picture is asked for at once.
+  void Restyled();
+  void AskFullPicture();
+  void ShowFullPicture(const QImage& picture, std::uint64_t serial);
 
   FanLayout layout_;
-  FanViewContent content_;
+  std::shared_ptr<const FanViewContent> content_;
   FanViewport view_;
   FanColouring colouring_ = FanColouring::None;
   bool repeatedShown_ = false;
   int32_t hovered_ = 0;
   std::vector<FanFill> fills_;
-  FanViewRenderer renderer_;
-  FanViewRenderer::Detail detail_ = FanViewRenderer::Detail::Full;
   QTimer rest_;
   bool dragging_ = false;
   QPointF lastDrag_;
+
+  // Every change of what is drawn takes a new serial, every change of the
+  // view a new view serial.
+  std::uint64_t serial_ = 1;
+  std::uint64_t viewSerial_ = 1;
+  FanViewRenderer quick_;  // draws while the chart moves
+  std::uint64_t quickSerial_ = 0;
+  QImage full_;  // the last picture drawn in full that is still of the view
+  std::uint64_t fullSerial_ = 0;
+  std::uint64_t fullViewSerial_ = 0;
+  std::unique_ptr<FanFullRenderer> fullRenderer_;  // last: stopped first
 };
 
 }  // namespace quenor

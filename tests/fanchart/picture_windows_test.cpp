@@ -1,7 +1,8 @@
 // The picture windows under the offscreen platform: the interactive fan
 // chart (the summary of the ancestor under the pointer, the wheel, a drag,
 // the marks of repeated ancestors, a double click that makes an ancestor the
-// probant) and the completeness chart window (its figures, its pictures and
+// probant, the quick picture while it moves and the full one once it rests)
+// and the completeness chart window (its figures, its pictures and
 // its printing).
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "fanchart/fan_highlights.h"
 #include "fanchart/fan_sectors.h"
 #include "fanchart/window/printer_choice.h"
+#include "fanchart/window/fan_view_renderer.h"
 #include "fanchart/window/tevinterf.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
@@ -148,6 +150,67 @@ TEST_F(PictureWindowTest, ADoubleClickMakesTheAncestorTheProbant) {
   // A double click outside the fan chooses nobody.
   QTest::mouseDClick(&explorer, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
   EXPECT_EQ(analyses, 1);
+}
+
+// What the explorer shows, and the view it shows drawn in that detail.
+QImage Shown(FanExplorer& explorer) {
+  return explorer.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+QImage DrawnAlone(const FanExplorer& explorer, FanViewRenderer::Detail detail) {
+  FanLayout layout = explorer.layout();
+  FanViewRenderer renderer;
+  return renderer.Render(layout, explorer.view(), explorer.content(), explorer.fills(), detail).copy();
+}
+// An ancestor's place of generation 8 in the middle part of the window.
+int32_t PlaceInSight(const FanExplorer& explorer) {
+  const QRect middle = explorer.rect().adjusted(explorer.width() / 4, explorer.height() / 4, -explorer.width() / 4,
+                                                -explorer.height() / 4);
+  for (int32_t n = 128; n < 256; ++n) {
+    if (explorer.PersonAt(n) != 0 && middle.contains(PixelOf(explorer, n))) return n;
+  }
+  return 0;
+}
+bool WaitForFullPicture(const FanExplorer& explorer) {
+  return QTest::qWaitFor([&] { return explorer.ShowsFullPicture(); }, 20000);
+}
+
+TEST_F(PictureWindowTest, TheMovingChartIsDrawnQuicklyThenInFullOnceItRests) {
+  TEvInterF window(fixture.session);
+  window.ShowFan();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  FanExplorer& explorer = *window.explorer();
+  ASSERT_TRUE(WaitForFullPicture(explorer));
+  EXPECT_EQ(Shown(explorer), DrawnAlone(explorer, FanViewRenderer::Detail::Full));
+
+  // Zoomed so that the names of generation 8 are small: the quick picture
+  // draws them as strokes, at once.
+  explorer.ZoomBy(3.0, PixelOf(explorer, 150));
+  explorer.PanBy(QPointF(0, 150));
+  EXPECT_FALSE(explorer.ShowsFullPicture());
+  const QImage quick = Shown(explorer);
+  EXPECT_EQ(quick, DrawnAlone(explorer, FanViewRenderer::Detail::Moving));
+  // Moves one after the other: only the last view is drawn in full.
+  for (int i = 0; i < 5; ++i) explorer.PanBy(QPointF(-30, 12));
+  explorer.ZoomBy(1.3, PixelOf(explorer, 150));
+  ASSERT_TRUE(WaitForFullPicture(explorer));
+  const QImage full = Shown(explorer);
+  EXPECT_EQ(full, DrawnAlone(explorer, FanViewRenderer::Detail::Full));
+  EXPECT_NE(full, DrawnAlone(explorer, FanViewRenderer::Detail::Moving));
+
+  // The marks of the ancestor under the pointer come in the full picture;
+  // until then the picture of the same view is kept, not a quick one.
+  const int32_t place = PlaceInSight(explorer);
+  ASSERT_NE(place, 0);
+  QTest::mouseMove(&explorer, PixelOf(explorer, place));
+  ASSERT_EQ(explorer.hovered(), place);
+  EXPECT_EQ(Shown(explorer), full);
+  ASSERT_TRUE(WaitForFullPicture(explorer));
+  EXPECT_EQ(Shown(explorer), DrawnAlone(explorer, FanViewRenderer::Detail::Full));
+  EXPECT_NE(Shown(explorer), full);
+
+  // A window closed while its picture is drawn goes away quietly.
+  explorer.ZoomBy(1.5, PixelOf(explorer, 150));
+  window.RepetesCBEI->setChecked(true);
 }
 
 TEST_F(PictureWindowTest, TheChartWindowSavesAndPrintsWhatItShows) {
