@@ -1,5 +1,7 @@
 #include "bench/analysed_pedigree.h"
 
+#include <cstdio>
+
 #include "ancestry/ancestry_analysis.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "session/gedcom_opening.h"
@@ -8,10 +10,15 @@ namespace quenor::bench {
 
 bool AnalysedPedigree::Prepare(const std::string& gedcomPath, int generations) {
   if (!gedgen::WriteCompletePedigree(gedcomPath, generations)) return false;
-  if (LoadGedcomFile(session, gedcomPath) != LoadResult::Loaded) return false;
+  if (LoadGedcomFile(session, gedcomPath) != LoadResult::Loaded) {
+    std::fprintf(stderr, "%s\n", ui.lastMessage.c_str());
+    return false;
+  }
   session.selectionMode = 1;
   session.chosenLine = "      1";
-  return AnalyseAncestry(session) == AncestryOutcome::Analysed;
+  const bool analysed = AnalyseAncestry(session) == AncestryOutcome::Analysed;
+  if (ui.messages > 0) std::fprintf(stderr, "%s\n", ui.lastMessage.c_str());
+  return analysed;
 }
 
 }  // namespace quenor::bench

@@ -1,25 +1,14 @@
 #pragma once
 // What the chart benchmarks start from: a session whose probant, individual
 // 1, has a complete pedigree of some generations, written by the generator,
-// loaded and analysed; messages go to standard error and are counted.
-#include <cstdio>
+// loaded and analysed; messages are counted, the last one kept.
 #include <string>
 
+#include "bench/bench_timing.h"
 #include "platform/clock.h"
-#include "platform/user_interface.h"
 #include "session/session.h"
 
 namespace quenor::bench {
-
-class QuietUi : public UserInterface {
- public:
-  void ShowMessage(const std::string& caption, const std::string& text, MessageIcon) override {
-    std::fprintf(stderr, "%s : %s\n", caption.c_str(), text.c_str());
-    ++messages;
-  }
-  void ShowStatus(const std::string&) override {}
-  int messages = 0;
-};
 
 struct AnalysedPedigree {
   explicit AnalysedPedigree(const std::string& folder) : session(ui, folder, clock) {}

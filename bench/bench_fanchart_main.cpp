@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
   std::printf("  SVG                     %7.3f s  %ju bytes\n", svgSeconds, SizeOf(svg));
   std::printf("  drawing alone (%zu texts, recording canvas) %7.3f s\n", texts, drawSeconds);
   std::filesystem::remove_all(scratch);
+  if (ui.messages > 0) std::printf("%d messages, the last: %s\n", ui.messages, ui.lastMessage.c_str());
   const bool met = scriptSeconds <= kScriptGoalSeconds && pdfSeconds <= kPdfGoalSeconds && ui.messages == 0;
   std::printf("%s\n", met ? "goals met" : "GOALS MISSED");
   return met ? 0 : 1;
