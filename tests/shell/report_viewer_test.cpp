@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTest>
@@ -85,38 +84,46 @@ TEST(ReportViewer, KeysMoveTheCaretAndScroll) {
   EXPECT_EQ(viewer.Lines().LineOf(viewer.CaretPosition()), 1 + viewer.VisibleLineCount());
 }
 
-// A million-person list is about 100 MB; it must show within a second.
-TEST(ReportViewer, AHundredMegabyteReportShowsAndScrollsQuickly) {
-  std::string text;
-  text.reserve(110u << 20);
+// A million-person list is about 100 MB: it shows from its first line,
+// scrolls to its last one and paints the lines it shows. (How quickly is
+// measured by the report viewer benchmark.)
+TEST(ReportViewer, AHundredMegabyteReportShowsAndScrollsToItsEnd) {
   const std::string block = NumberedLines(1000);
-  while (text.size() < (100u << 20)) text += block;
+  const std::size_t blocks = (100u << 20) / block.size() + 1;
   testing::ScratchFolder folder;
-  testing::WriteBytes(folder / "LstGED.TXT", text);
-  text.clear();
-  text.shrink_to_fit();
+  {
+    std::string text;
+    text.reserve(blocks * block.size());
+    for (std::size_t i = 0; i < blocks; ++i) text += block;
+    testing::WriteBytes(folder / "LstGED.TXT", text);
+  }
   ReportViewer viewer;
   viewer.resize(1000, 700);
   viewer.show();
-  QElapsedTimer timer;
-  timer.start();
   viewer.SetText(ReadReportFile((folder / "LstGED.TXT").string()));
-  const QPixmap first = viewer.grab();
-  const qint64 shown = timer.elapsed();
-  ASSERT_FALSE(first.isNull());
-  timer.restart();
-  for (int step = 0; step < 200; ++step) {
-    viewer.verticalScrollBar()->setValue(viewer.verticalScrollBar()->value() + 5000);
-    const QPixmap page = viewer.grab();  // paints the visible lines
-    ASSERT_FALSE(page.isNull());
-  }
-  const qint64 scrolled = timer.elapsed();
-  RecordProperty("show_ms", static_cast<int>(shown));
-  RecordProperty("scroll_200_pages_ms", static_cast<int>(scrolled));
-  std::printf("100 MB report: shown in %lld ms, 200 scrolled repaints in %lld ms\n", static_cast<long long>(shown),
-              static_cast<long long>(scrolled));
-  EXPECT_LT(shown, 1000);
-  EXPECT_LT(scrolled, 2000);
+  ASSERT_EQ(viewer.Text().size(), blocks * block.size());
+  const int64_t lastLine = static_cast<int64_t>(blocks) * 1000 - 1;
+  EXPECT_EQ(viewer.Lines().LineOf(static_cast<int64_t>(viewer.Text().size()) - 1), lastLine);
+  const QImage first = viewer.viewport()->grab().toImage();
+  EXPECT_EQ(viewer.FirstVisibleLine(), 0);
+
+  // Page after page, then to the end with the scroll bar.
+  QScrollBar& bar = *viewer.verticalScrollBar();
+  for (int step = 0; step < 50; ++step) bar.setValue(bar.value() + 5000);
+  const int64_t middle = viewer.FirstVisibleLine();
+  EXPECT_GT(middle, 50 * 4000);
+  bar.setValue(bar.maximum());
+  const int64_t top = viewer.FirstVisibleLine();
+  EXPECT_LE(top, lastLine);
+  EXPECT_GT(top + viewer.VisibleLineCount(), lastLine);
+  // The last line is the one the file ends with: number 1000 of its block.
+  const int64_t start = viewer.Lines().LineStart(lastLine);
+  EXPECT_EQ(std::string(viewer.Text().substr(start, 9)), "   1000  ");
+  const QImage last = viewer.viewport()->grab().toImage();
+  EXPECT_NE(last, first);
+  // Back at the top the first page is painted again as it was.
+  bar.setValue(0);
+  EXPECT_EQ(viewer.viewport()->grab().toImage(), first);
 }
 
 }  // namespace
