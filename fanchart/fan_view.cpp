@@ -84,6 +84,14 @@ FanViewport ResizeFanView(const FanViewport& view, int width, int height) {
   return resized;
 }
 
+FanViewShift ShiftBetween(const FanViewport& from, const FanViewport& to) {
+  FanViewShift shift;
+  shift.scale = to.zoom / from.zoom;
+  shift.dx = to.width / 2.0 - from.width / 2.0 * shift.scale + (from.centreX - to.centreX) * to.zoom;
+  shift.dy = to.height / 2.0 - from.height / 2.0 * shift.scale - (from.centreY - to.centreY) * to.zoom;
+  return shift;
+}
+
 IsotropicMapping MappingOfFanView(const FanViewport& view) {
   IsotropicMapping mapping;
   const CanvasPoint extent = WindowExtentOf(view);

@@ -50,6 +50,16 @@ FanViewport PanFanView(const FanViewport& view, double dx, double dy);
 // The same view in a window of a new size, its middle kept.
 FanViewport ResizeFanView(const FanViewport& view, int width, int height);
 
+// Where a picture of the view `from` goes in the window of the view `to`:
+// its pixel (x, y) at (x * scale + dx, y * scale + dy). The window shows the
+// last picture drawn so, until the picture of its own view is drawn.
+struct FanViewShift {
+  double scale = 1.0;
+  double dx = 0.0;
+  double dy = 0.0;
+};
+FanViewShift ShiftBetween(const FanViewport& from, const FanViewport& to);
+
 // The canvas mapping of the view and the page and clip rectangles of
 // `layout` for it (the clip being the window).
 void MapFanView(Canvas& canvas, FanLayout& layout, const FanViewport& view);

@@ -29,23 +29,26 @@ FanExplorer::FanExplorer(QWidget* parent) : QWidget(parent), content_(std::make_
   grabGesture(Qt::PinchGesture);
   rest_.setSingleShot(true);
   rest_.setInterval(kRestMs);
-  connect(&rest_, &QTimer::timeout, this, &FanExplorer::AskFullPicture);
+  connect(&rest_, &QTimer::timeout, this, [this] { AskPicture(FanViewRenderer::Detail::Full); });
   view_ = FitFanView(layout_.generationCount, width(), height());
   // The picture comes back on the drawing thread and is shown on the
   // window's; none comes once the window is gone.
-  fullRenderer_ = std::make_unique<FanFullRenderer>([this](const QImage& picture, std::uint64_t serial) {
-    QMetaObject::invokeMethod(
-        this, [this, picture, serial] { ShowFullPicture(picture, serial); }, Qt::QueuedConnection);
+  drawing_ = std::make_unique<FanPictureThread>([this](const FanPicture& picture) {
+    QMetaObject::invokeMethod(this, [this, picture] { ShowPicture(picture); }, Qt::QueuedConnection);
   });
 }
 
 FanExplorer::~FanExplorer() {
-  fullRenderer_.reset();
+  drawing_.reset();
 }
 
 void FanExplorer::SetChart(const FanLayout& layout, FanViewContent content) {
   layout_ = layout;
   content_ = std::make_shared<const FanViewContent>(std::move(content));
+  // Nothing of the previous chart is shown, even if drawn after this.
+  shown_ = FanPicture();
+  shown_.serial = ++serial_;
+  shown_.detail = FanViewRenderer::Detail::Moving;
   hovered_ = 0;
   MakeFills();
   FitToWindow();
@@ -83,27 +86,25 @@ void FanExplorer::FitToWindow() {
 
 void FanExplorer::Moved() {
   ++serial_;
-  ++viewSerial_;
+  AskPicture(FanViewRenderer::Detail::Moving);
   rest_.start();
   update();
 }
 
 void FanExplorer::Restyled() {
   ++serial_;
-  // While the chart moves, the full picture waits until it rests.
-  if (!rest_.isActive()) AskFullPicture();
-  update();
+  AskPicture(rest_.isActive() ? FanViewRenderer::Detail::Moving : FanViewRenderer::Detail::Full);
 }
 
-void FanExplorer::AskFullPicture() {
-  fullRenderer_->Request({layout_, view_, content_, fills_, serial_});
+void FanExplorer::AskPicture(FanViewRenderer::Detail detail) {
+  drawing_->Request({layout_, view_, content_, fills_, detail, serial_});
 }
 
-void FanExplorer::ShowFullPicture(const QImage& picture, std::uint64_t serial) {
-  if (serial != serial_) return;  // the chart changed since it was asked for
-  full_ = picture;
-  fullSerial_ = serial;
-  fullViewSerial_ = viewSerial_;
+void FanExplorer::ShowPicture(const FanPicture& picture) {
+  // Pictures come in the order they were asked for; one of a view already
+  // left is still nearer to it than the last one shown.
+  if (picture.serial < shown_.serial) return;
+  shown_ = picture;
   update();
 }
 
@@ -139,17 +140,13 @@ void FanExplorer::Hover(int32_t number) {
 
 void FanExplorer::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // The full picture of this view, even while the one with the new marks
-  // is being drawn; else the chart drawn quickly now.
-  if (fullViewSerial_ == viewSerial_ && !full_.isNull()) {
-    painter.drawImage(0, 0, full_);
-    return;
-  }
-  if (quickSerial_ != serial_) {
-    quick_.Render(layout_, view_, *content_, fills_, FanViewRenderer::Detail::Moving);
-    quickSerial_ = serial_;
-  }
-  painter.drawImage(0, 0, quick_.image());
+  const FanViewShift shift = ShiftBetween(shown_.view, view_);
+  const bool inPlace = shift.scale == 1.0 && shift.dx == 0.0 && shift.dy == 0.0 && shown_.image.size() == size();
+  if (!inPlace) painter.fillRect(rect(), Qt::white);
+  if (shown_.image.isNull()) return;
+  painter.translate(shift.dx, shift.dy);
+  painter.scale(shift.scale, shift.scale);
+  painter.drawImage(0, 0, shown_.image);
 }
 
 void FanExplorer::resizeEvent(QResizeEvent* event) {

@@ -1,9 +1,10 @@
 #pragma once
 // The surface of the interactive fan chart: the wheel and the pinch zoom
 // about the pointer, a drag moves the chart, the ancestor under the pointer
-// is told and his places marked, a double click chooses him. While the chart
-// moves it is drawn quickly, in less detail; once it rests it is drawn in
-// full on another thread, and the window shows that picture when it comes.
+// is told and his places marked, a double click chooses him. The chart is
+// drawn on a thread of its own, quickly and in less detail while it moves,
+// in full once it rests; meanwhile the window shows the last picture drawn,
+// moved and scaled to the view, so that a repaint never waits for a drawing.
 #include <QImage>
 #include <QPointF>
 #include <QTimer>
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "fanchart/fan_view.h"
-#include "fanchart/window/fan_full_renderer.h"
+#include "fanchart/window/fan_picture_thread.h"
 #include "fanchart/window/fan_view_renderer.h"
 
 namespace quenor {
@@ -45,8 +46,10 @@ class FanExplorer : public QWidget {
   int32_t PersonAt(int32_t number) const;
   // The fills of the last drawing, colours of the boxes and marks.
   const std::vector<FanFill>& fills() const { return fills_; }
-  // Whether the window shows the chart as it stands drawn in full detail.
-  bool ShowsFullPicture() const { return fullSerial_ == serial_; }
+  // Whether the window shows the chart as it stands, in either detail, or
+  // in full detail.
+  bool ShowsCurrentPicture() const { return shown_.serial == serial_; }
+  bool ShowsFullPicture() const { return ShowsCurrentPicture() && shown_.detail == FanViewRenderer::Detail::Full; }
 
  Q_SIGNALS:
   void Hovered(int32_t number);  // 0 when the pointer leaves the places
@@ -70,10 +73,10 @@ class FanExplorer : public QWidget {
   // The chart was moved, zoomed or replaced: it is drawn quickly at once,
   // then in full once it rests.
   void Moved();
-  // Its colours or marks changed: the full picture is asked for at once.
+  // Its colours or marks changed: drawn again in the detail of the moment.
   void Restyled();
-  void AskFullPicture();
-  void ShowFullPicture(const QImage& picture, std::uint64_t serial);
+  void AskPicture(FanViewRenderer::Detail detail);
+  void ShowPicture(const FanPicture& picture);
 
   FanLayout layout_;
   std::shared_ptr<const FanViewContent> content_;
@@ -86,16 +89,10 @@ class FanExplorer : public QWidget {
   bool dragging_ = false;
   QPointF lastDrag_;
 
-  // Every change of what is drawn takes a new serial, every change of the
-  // view a new view serial.
+  // Every change of what is drawn takes a new serial.
   std::uint64_t serial_ = 1;
-  std::uint64_t viewSerial_ = 1;
-  FanViewRenderer quick_;  // draws while the chart moves
-  std::uint64_t quickSerial_ = 0;
-  QImage full_;  // the last picture drawn in full that is still of the view
-  std::uint64_t fullSerial_ = 0;
-  std::uint64_t fullViewSerial_ = 0;
-  std::unique_ptr<FanFullRenderer> fullRenderer_;  // last: stopped first
+  FanPicture shown_;  // the latest picture drawn
+  std::unique_ptr<FanPictureThread> drawing_;  // last: stopped first
 };
 
 }  // namespace quenor

@@ -268,6 +268,33 @@ void ExpectCulledViewShowsAllItShould(const FanViewport& view, const FanViewCont
   EXPECT_LE(culled.texts.size(), whole.texts.size() * (1.0 - leftOut));
 }
 
+// A picture of one view shown in another: each pixel goes where the other
+// view shows its drawing point, after zooms, moves and a change of size.
+TEST(FanView, APictureOfOneViewLiesOnAnotherWhereItsPointsAre) {
+  const FanViewport fit = FitFanView(12, kWidth, kHeight);
+  const FanViewport zoomed = ZoomFanView(fit, 12, 3.0, kWidth * 0.3, kHeight * 0.2);
+  const FanViewport moved = PanFanView(zoomed, -140, 65);
+  const FanViewport resized = ResizeFanView(moved, kWidth + 300, kHeight - 200);
+  const std::pair<FanViewport, FanViewport> pairs[] = {
+      {fit, fit}, {fit, zoomed}, {zoomed, fit}, {zoomed, moved}, {fit, resized}, {resized, zoomed}};
+  for (const auto& [from, to] : pairs) {
+    const FanViewShift shift = ShiftBetween(from, to);
+    for (const auto& [px, py] : {std::pair{0.0, 0.0}, {kWidth * 0.5, kHeight * 0.5}, {kWidth - 1.0, 13.0},
+                                  {77.0, kHeight - 1.0}}) {
+      const DrawingPoint there = DrawingPointAt(from, px, py);
+      const DrawingPoint here = DrawingPointAt(to, px * shift.scale + shift.dx, py * shift.scale + shift.dy);
+      // Within a pixel of the finer view.
+      const double pixel = 1.0 / std::min(from.zoom, to.zoom);
+      EXPECT_NEAR(here.x, there.x, pixel) << px << ", " << py;
+      EXPECT_NEAR(here.y, there.y, pixel) << px << ", " << py;
+    }
+  }
+  const FanViewShift same = ShiftBetween(moved, moved);
+  EXPECT_EQ(same.scale, 1.0);
+  EXPECT_EQ(same.dx, 0.0);
+  EXPECT_EQ(same.dy, 0.0);
+}
+
 TEST(FanView, AViewDrawsAllThatReachesItsWindowAndLeavesTheRestOut) {
   ScratchFolder folder;
   const int generations = 12;

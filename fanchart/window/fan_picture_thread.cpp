@@ -1,19 +1,18 @@
-#include "fanchart/window/fan_full_renderer.h"
+#include "fanchart/window/fan_picture_thread.h"
 
 #include <utility>
 
-#include "fanchart/window/fan_view_renderer.h"
 #include "platform/qt/qpainter_canvas.h"
 
 namespace quenor {
 
-FanFullRenderer::FanFullRenderer(Drawn drawn) : drawn_(std::move(drawn)) {
+FanPictureThread::FanPictureThread(Drawn drawn) : drawn_(std::move(drawn)) {
   // The font tables are changed here, before the thread reads them.
   InstallFontSubstitutions();
   thread_ = std::thread([this] { Run(); });
 }
 
-FanFullRenderer::~FanFullRenderer() {
+FanPictureThread::~FanPictureThread() {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     stopping_ = true;
@@ -23,7 +22,7 @@ FanFullRenderer::~FanFullRenderer() {
   thread_.join();
 }
 
-void FanFullRenderer::Request(FanPictureRequest request) {
+void FanPictureThread::Request(FanPictureRequest request) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     waiting_ = std::move(request);
@@ -31,7 +30,7 @@ void FanFullRenderer::Request(FanPictureRequest request) {
   wake_.notify_one();
 }
 
-void FanFullRenderer::Run() {
+void FanPictureThread::Run() {
   // Its own image, painter and fonts: nothing is shared with the window
   // but the content, which nobody changes.
   FanViewRenderer renderer;
@@ -44,11 +43,11 @@ void FanFullRenderer::Run() {
       request = std::move(*waiting_);
       waiting_.reset();
     }
-    const QImage& image = renderer.Render(request.layout, request.view, *request.content, request.fills,
-                                          FanViewRenderer::Detail::Full);
+    const QImage& image =
+        renderer.Render(request.layout, request.view, *request.content, request.fills, request.detail);
     // The renderer draws into its image again next time: the picture handed
     // over is a copy of its own.
-    drawn_(image.copy(), request.serial);
+    drawn_(FanPicture{image.copy(), request.view, request.detail, request.serial});
   }
 }
 
