@@ -26,7 +26,9 @@ constexpr std::size_t kRowsPerBlock = 4096;
 std::string Headings(const Session& session, const ConsanguinityFigures& figures) {
   std::string text = Centred("Analyse du fichier " + session.dataFolder + "  " + session.runDate, kTitleWidth, 2);
   std::string subtitle;
-  if (figures.consanguineous.empty()) {
+  if (figures.individuals == 0) {
+    subtitle = "Coefficients de consanguinité : le fichier ne contient aucun individu"_ansi;
+  } else if (figures.consanguineous.empty()) {
     subtitle = "Coefficients de consanguinité : aucun individu consanguin parmi les "_ansi +
                FormatCount(figures.individuals) + " individus du fichier";
   } else {

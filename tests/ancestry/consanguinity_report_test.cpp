@@ -180,6 +180,10 @@ TEST_F(ConsanguinityReportTest, AFileWithoutConsanguinitySaysSo) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[2], Centred(110, "Coefficients de consanguinité : aucun individu consanguin parmi les 3 individus du fichier"));
   EXPECT_TRUE(ui.messages.empty());
+
+  ASSERT_TRUE(LoadText("0 HEAD\n1 CHAR ANSI\n0 TRLR\n"));
+  ASSERT_TRUE(ListConsanguinity(session));
+  EXPECT_EQ(Lines("LstConsg.TXT")[2], Centred(110, "Coefficients de consanguinité : le fichier ne contient aucun individu"));
 }
 
 TEST_F(ConsanguinityReportTest, ALoadForgetsTheNewReports) {

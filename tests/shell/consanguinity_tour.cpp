@@ -1,11 +1,13 @@
 // A walk through the degrees of kinship and the consanguinity as a user
 // makes it, taking a picture of the screen at each step: run under a real X
 // server (xvfb-run). Not a test: its pictures are looked at.
-//   consanguinity_tour OUTPUT_FOLDER GEDCOM_FILE PROBANT PERSON1 PERSON2
-// The three reports are also saved and printed to PDF in OUTPUT_FOLDER.
+//   consanguinity_tour OUTPUT_FOLDER GEDCOM_FILE PROBANT PERSON1 PERSON2 [GUIDE_FILE]
+// The three reports are also saved and printed to PDF in OUTPUT_FOLDER; with
+// the guide, its pages on the degrees of kinship are shown last.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <cstdio>
 
@@ -130,6 +133,20 @@ int main(int argc, char* argv[]) {
   Settle(800);
   Shoot(QStringLiteral("c11-consanguinite-de-tous"));
   SaveAndPrint(window, "LstConsg");
+
+  if (argc > 6) {
+    QFile::copy(QString::fromLocal8Bit(argv[6]), QDir(outputFolder).filePath(QStringLiteral("qrmd.rtf")));
+    window.AideDocClick();
+    Settle(800);
+    if (TAideF* guide = window.documentationWindow()) {
+      int page = 12;
+      for (const char* heading : {"Degrés de parenté", "Les noms des liens de parenté", "Exemple : la famille Martin"}) {
+        guide->AideRTF->moveCursor(QTextCursor::End);
+        guide->AideRTF->find(QString::fromUtf8(heading), QTextDocument::FindBackward);
+        Shoot(QStringLiteral("c%1-guide").arg(page++));
+      }
+    }
+  }
   window.close();
   return 0;
 }
