@@ -66,8 +66,10 @@ std::string FormatPercent(double coefficient) {
   if (percent < 1e-6) {
     text = PrintToString("%.3e", percent);
   } else {
+    // A half is rounded up, as a reader rounds by hand: 1/128 reads 0,7813 %.
     const int decimals = std::max(0, 3 - static_cast<int>(std::floor(std::log10(percent))));
-    text = PrintToString("%.*f", decimals, percent);
+    const double scale = std::pow(10.0, decimals);
+    text = PrintToString("%.*f", decimals, std::round(percent * scale) / scale);
   }
   for (char& c : text) {
     if (c == '.') c = ',';

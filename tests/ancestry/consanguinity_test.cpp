@@ -105,6 +105,26 @@ TEST_F(ConsanguinityTest, ChildOfFirstCousins) {
   EXPECT_DOUBLE_EQ(F(9), 0.0625);
 }
 
+// The first cousins Paul (7) and Alice (8) each have a son, Marc (21) and
+// Luc (23), who has a daughter, Zoé (25): the coefficients of relationship
+// r = 2 kinship halve with each generation away from the common couple.
+TEST_F(ConsanguinityTest, CoefficientsOfRelationshipByDegree) {
+  FamilyTree tree = Cousins(false);
+  tree.Person(20, "Eva", "Dehors").Person(21, "Marc", "Martin").Person(22, "Ida", "Dehors").Person(23, "Luc", "Martin");
+  tree.Person(24, "Lou", "Dehors").Person(25, "Zoé", "Martin");
+  tree.Family(6, 7, 20, {21}).Family(7, 8, 22, {23}).Family(8, 23, 24, {25});
+  Load(tree);
+  EXPECT_DOUBLE_EQ(2 * Kinship(3, 4), 0.5);        // brothers
+  EXPECT_DOUBLE_EQ(2 * Kinship(4, 7), 0.25);       // uncle and nephew
+  EXPECT_DOUBLE_EQ(2 * Kinship(4, 21), 0.125);     // great-uncle
+  EXPECT_DOUBLE_EQ(2 * Kinship(7, 8), 0.125);      // first cousins
+  EXPECT_DOUBLE_EQ(2 * Kinship(7, 23), 0.0625);    // first cousins once removed
+  EXPECT_DOUBLE_EQ(2 * Kinship(21, 23), 0.03125);  // second cousins
+  EXPECT_DOUBLE_EQ(2 * Kinship(21, 25), 0.015625); // second cousins once removed
+  EXPECT_DOUBLE_EQ(2 * Kinship(1, 25), 0.0625);    // great-great-grandfather
+  EXPECT_DOUBLE_EQ(2 * Kinship(20, 23), 0.0);      // in-laws
+}
+
 TEST_F(ConsanguinityTest, ChildOfDoubleFirstCousins) {
   Load(Cousins(true));
   EXPECT_DOUBLE_EQ(Kinship(7, 8), 0.125);  // r = 25 %

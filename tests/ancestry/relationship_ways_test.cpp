@@ -2,6 +2,7 @@
 // built for each degree.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,19 @@ TEST(RelationshipNamesTest, FrenchElisionBeforeAName) {
            {"", "de "}}) {
     EXPECT_EQ(Utf8FromCp1252(OfName(Cp1252FromUtf8(name))), expected);
   }
+}
+
+// Four significant digits with a decimal comma, enough to tell a distant
+// kinship from none; a half rounded up as by hand.
+TEST(RelationshipNamesTest, PercentagesWithFourSignificantDigits) {
+  EXPECT_EQ(FormatPercent(0.5), "50,00 %");
+  EXPECT_EQ(FormatPercent(1.0), "100,0 %");
+  EXPECT_EQ(FormatPercent(0.0625), "6,250 %");
+  EXPECT_EQ(FormatPercent(1.0 / 128), "0,7813 %");
+  EXPECT_EQ(FormatPercent(1.0 / 64), "1,563 %");
+  EXPECT_EQ(FormatPercent(0.000031), "0,003100 %");
+  EXPECT_EQ(FormatPercent(std::ldexp(1.0, -40)), "9,095e-11 %");
+  EXPECT_EQ(FormatPercent(0.0), "0 %");
 }
 
 TEST(RelationshipNamesTest, HalfFormsOfEveryAlternative) {
