@@ -128,6 +128,7 @@ int main(int argc, char* argv[]) {
   window.mConsulterClick();
   ShootMenu(window, "&Consulter", window.Menu(MenuItem::ConsGED), QStringLiteral("c08-menu-consulter-fichier"));
   ShootMenu(window, "&Consulter", window.Menu(MenuItem::ConsLiens), QStringLiteral("c09-menu-consulter-liens"));
+  ShootMenu(window, "&Consulter", window.Menu(MenuItem::ConsAsc), QStringLiteral("c09-menu-consulter-ascendance"));
   ShootMessages(QStringLiteral("c10-message-tous"));
   window.Action(MenuItem::SubGEDConsang)->trigger();
   Settle(800);
