@@ -38,6 +38,10 @@ std::string Headings(const Session& session, const ConsanguinityFigures& figures
                FormatCount(figures.individuals) + ", le plus élevé "_ansi +
                FormatPercent(figures.consanguineous.front().inbreeding);
   }
+  // The count above takes in the persons listed apart at the end.
+  if (!figures.undefined.empty()) {
+    subtitle += ", " + FormatCount(static_cast<int32_t>(figures.undefined.size())) + " sans coefficient";
+  }
   text += Centred(subtitle, kTitleWidth, 2);
   text += "# Enrg.  Nom                                       Consanguinité  Parents\n"_ansi;
   text += Rule(7) + "  " + Rule(40) + "  " + Rule(13) + "  " + Rule(56) + "\n";

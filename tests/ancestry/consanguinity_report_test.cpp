@@ -145,7 +145,7 @@ TEST_F(ConsanguinityReportTest, TheWholeFileListsTheConsanguineousAndSetsApartTh
   const std::vector<std::string> expected = {
       AnalysisTitleLine(110),
       "",
-      Centred(110, "Coefficients de consanguinité : 1 individu consanguin sur 9, le plus élevé 25,00 %"),
+      Centred(110, "Coefficients de consanguinité : 1 individu consanguin sur 9, le plus élevé 25,00 %, 4 sans coefficient"),
       "",
       Ansi("# Enrg.  Nom                                       Consanguinité  Parents"),
       Rule(7) + "  " + Rule(40) + "  " + Rule(13) + "  " + Rule(56),
