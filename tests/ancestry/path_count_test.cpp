@@ -131,6 +131,14 @@ TEST_P(PathCountTest, CoefficientsMatchWrightsSumOverLines) {
   if (std::string(GetParam()) == "royal92.ged") {
     EXPECT_GT(checked.inbred, 50);
     EXPECT_GT(checked.pairs, 500);
+    // Harald of Norway, whose parents Olav V and Martha of Sweden are
+    // related by six ways over eight generations.
+    const int32_t harald = pedigree.PlaceOf(452);
+    PathCount deeper(pedigree, 200000);
+    const std::optional<double> f = deeper.Inbreeding(harald);
+    ASSERT_TRUE(f.has_value());
+    EXPECT_NEAR(all[static_cast<std::size_t>(harald)], *f, 1e-12);
+    EXPECT_NEAR(*f, 0.08759, 5e-6);
   }
 }
 
