@@ -97,7 +97,7 @@ void FanExplorer::Restyled() {
 }
 
 void FanExplorer::AskPicture(FanViewRenderer::Detail detail) {
-  drawing_->Request({layout_, view_, content_, fills_, detail, serial_});
+  drawing_->Request({layout_, view_, devicePixelRatioF(), content_, fills_, detail, serial_});
 }
 
 void FanExplorer::ShowPicture(const FanPicture& picture) {
@@ -141,7 +141,8 @@ void FanExplorer::Hover(int32_t number) {
 void FanExplorer::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const FanViewShift shift = ShiftBetween(shown_.view, view_);
-  const bool inPlace = shift.scale == 1.0 && shift.dx == 0.0 && shift.dy == 0.0 && shown_.image.size() == size();
+  const bool inPlace = shift.scale == 1.0 && shift.dx == 0.0 && shift.dy == 0.0 &&
+                       shown_.image.deviceIndependentSize() == QSizeF(size());
   if (!inPlace) painter.fillRect(rect(), Qt::white);
   if (shown_.image.isNull()) return;
   painter.translate(shift.dx, shift.dy);

@@ -1,10 +1,23 @@
 #include "fanchart/window/fan_picture_thread.h"
 
+#include <cmath>
 #include <utility>
 
 #include "platform/qt/qpainter_canvas.h"
 
 namespace quenor {
+namespace {
+
+// The same view in device pixels: as many more pixels, the same middle.
+FanViewport DeviceView(const FanViewport& view, double pixelRatio) {
+  if (pixelRatio == 1.0) return view;
+  FanViewport device = ResizeFanView(view, static_cast<int>(std::lround(view.width * pixelRatio)),
+                                     static_cast<int>(std::lround(view.height * pixelRatio)));
+  device.zoom = view.zoom * pixelRatio;
+  return device;
+}
+
+}  // namespace
 
 FanPictureThread::FanPictureThread(Drawn drawn) : drawn_(std::move(drawn)) {
   // The font tables are changed here, before the thread reads them.
@@ -43,11 +56,13 @@ void FanPictureThread::Run() {
       request = std::move(*waiting_);
       waiting_.reset();
     }
-    const QImage& image =
-        renderer.Render(request.layout, request.view, *request.content, request.fills, request.detail);
+    const QImage& image = renderer.Render(request.layout, DeviceView(request.view, request.pixelRatio),
+                                          *request.content, request.fills, request.detail);
     // The renderer draws into its image again next time: the picture handed
     // over is a copy of its own.
-    drawn_(FanPicture{image.copy(), request.view, request.detail, request.serial});
+    QImage picture = image.copy();
+    picture.setDevicePixelRatio(request.pixelRatio);
+    drawn_(FanPicture{std::move(picture), request.view, request.detail, request.serial});
   }
 }
 

@@ -21,7 +21,8 @@ namespace quenor {
 
 struct FanPictureRequest {
   FanLayout layout;
-  FanViewport view;
+  FanViewport view;          // in the window's pixels
+  double pixelRatio = 1.0;   // device pixels per window pixel: the picture is drawn that much finer
   std::shared_ptr<const FanViewContent> content;
   std::vector<FanFill> fills;
   FanViewRenderer::Detail detail = FanViewRenderer::Detail::Full;
@@ -29,8 +30,8 @@ struct FanPictureRequest {
 };
 
 struct FanPicture {
-  QImage image;
-  FanViewport view;
+  QImage image;      // of the view's size in window pixels, at the pixel ratio asked for
+  FanViewport view;  // as asked for
   FanViewRenderer::Detail detail = FanViewRenderer::Detail::Full;
   std::uint64_t serial = 0;
 };

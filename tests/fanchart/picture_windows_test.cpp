@@ -14,6 +14,9 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <set>
 
 #include "ancestry/ancestry_analysis.h"
@@ -21,6 +24,7 @@
 #include "fanchart/fan_highlights.h"
 #include "fanchart/fan_sectors.h"
 #include "fanchart/window/printer_choice.h"
+#include "fanchart/window/fan_picture_thread.h"
 #include "fanchart/window/fan_view_renderer.h"
 #include "fanchart/window/tevinterf.h"
 #include "gedcom/record_fields.h"
@@ -228,6 +232,59 @@ TEST_F(PictureWindowTest, TheMovingChartIsDrawnQuicklyThenInFullOnceItRests) {
   // A window closed while its picture is drawn goes away quietly.
   explorer.ZoomBy(1.5, PixelOf(explorer, 150));
   window.RepetesCBEI->setChecked(true);
+}
+
+// On a screen of two device pixels per window pixel the picture is drawn
+// twice as fine, each place where it is in the window.
+TEST_F(PictureWindowTest, PicturesAreDrawnAtTheScreensPixelRatio) {
+  std::mutex mutex;
+  std::condition_variable drawn;
+  std::vector<FanPicture> pictures;
+  FanPictureThread thread([&](const FanPicture& picture) {
+    std::lock_guard<std::mutex> lock(mutex);
+    pictures.push_back(picture);
+    drawn.notify_one();
+  });
+  const int generations = 6;
+  auto content = std::make_shared<const FanViewContent>(LoadFanViewContent(fixture.session, generations));
+  const FanLayout layout = FanViewLayout(generations, "Ancêtres de Charles");
+  const FanViewport view = PanFanView(ZoomFanView(FitFanView(generations, 500, 300), generations, 1.7, 200, 120), 30, -20);
+  const int32_t place = 13;
+  const std::vector<FanFill> fills{{place, RgbColour(0x33, 0x99, 0xCC)}};
+  for (double ratio : {1.0, 2.0}) {
+    // One after the other: a request waiting would be replaced by the next.
+    thread.Request({layout, view, ratio, content, fills, FanViewRenderer::Detail::Full, 1});
+    std::unique_lock<std::mutex> lock(mutex);
+    const std::size_t count = ratio == 1.0 ? 1 : 2;
+    ASSERT_TRUE(drawn.wait_for(lock, std::chrono::seconds(20), [&] { return pictures.size() == count; }));
+  }
+  const QRgb blue = qRgb(0x33, 0x99, 0xCC);
+  const QImage& coarse = pictures[0].image;
+  const QImage& fine = pictures[1].image;
+  for (const FanPicture& picture : pictures) {
+    const double ratio = picture.image.devicePixelRatio();
+    EXPECT_EQ(picture.image.size(), QSize(static_cast<int>(view.width * ratio), static_cast<int>(view.height * ratio)));
+    EXPECT_EQ(picture.image.deviceIndependentSize(), QSizeF(view.width, view.height));
+    EXPECT_EQ(picture.view.zoom, view.zoom);
+  }
+  // The place's inside, in the coarse picture, is the same in the fine one.
+  int inside = 0, fineBlue = 0;
+  for (int y = 1; y + 1 < coarse.height(); ++y) {
+    for (int x = 1; x + 1 < coarse.width(); ++x) {
+      bool all = true;
+      for (int dy = -1; dy <= 1 && all; ++dy) {
+        for (int dx = -1; dx <= 1 && all; ++dx) all = (coarse.pixel(x + dx, y + dy) & 0xFFFFFF) == (blue & 0xFFFFFF);
+      }
+      if (!all) continue;
+      ++inside;
+      EXPECT_EQ(fine.pixel(2 * x, 2 * y) & 0xFFFFFF, blue & 0xFFFFFF) << x << ", " << y;
+    }
+  }
+  EXPECT_GT(inside, 200);
+  for (int y = 0; y < fine.height(); ++y) {
+    for (int x = 0; x < fine.width(); ++x) fineBlue += (fine.pixel(x, y) & 0xFFFFFF) == (blue & 0xFFFFFF);
+  }
+  EXPECT_GT(fineBlue, inside * 3);  // four times the pixels, less the finer lines and texts
 }
 
 TEST_F(PictureWindowTest, TheChartWindowSavesAndPrintsWhatItShows) {
