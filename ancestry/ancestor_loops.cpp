@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <set>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "gedcom/gedcom_index.h"
@@ -16,24 +17,88 @@ namespace {
 
 using namespace literals;
 
-// The persons of one line of descent from an entry of the last generation
-// back to the person analysed: position d holds generation d.
-using AncestorLine = std::array<int32_t, AncestorTable::kGenerations + 1>;
+// Where a person first shows twice on a line of the scan that walks every
+// number k of the last generation, and each line from the person analysed
+// (position 1) down to k: the first such k, then the position of the
+// person's first appearance on it.
+struct FirstShown {
+  int32_t line = 0;
+  int position = 0;
+  bool operator<(const FirstShown& other) const {
+    return line != other.line ? line < other.line : position < other.position;
+  }
+};
+
+// What the scan of every line finds, gathered by one walk of the entries
+// that hold a person: an entry at generation m repeating a person met d
+// generations above it on its own line is an error on each of the
+// 2^(n - m) lines of the last generation n that go through it. A table
+// built from the file holds nobody below an empty entry, so the walk never
+// looks below one.
+class LoopFinder {
+ public:
+  LoopFinder(const AncestorTable& table, int generations) : table_(table), generations_(generations) {}
+
+  void Walk() { Visit(1, 1); }
+  int64_t Errors() const { return errors_; }
+  int FirstGeneration() const { return firstGeneration_; }
+  // The persons who are their own ancestors, in the order the scan meets them.
+  std::vector<int32_t> PersonsInScanOrder() const {
+    std::vector<std::pair<FirstShown, int32_t>> ordered;
+    ordered.reserve(firstShown_.size());
+    for (const auto& [person, shown] : firstShown_) ordered.push_back({shown, person});
+    std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<int32_t> persons;
+    persons.reserve(ordered.size());
+    for (const auto& entry : ordered) persons.push_back(entry.second);
+    return persons;
+  }
+
+ private:
+  void Visit(int32_t k, int generation) {
+    const int32_t person = table_[k];
+    if (person == 0) return;
+    path_[generation] = person;
+    int earlier = 0;
+    int first = 0;
+    for (int d = generation - 1; d >= 1; --d) {
+      if (path_[d] != person) continue;
+      ++earlier;
+      first = d;
+    }
+    if (earlier > 0) Found(k, generation, person, earlier, first);
+    if (generation == generations_) return;
+    Visit(2 * k, generation + 1);
+    Visit(2 * k + 1, generation + 1);
+  }
+
+  void Found(int32_t k, int generation, int32_t person, int earlier, int first) {
+    const int below = generations_ - generation;
+    errors_ += static_cast<int64_t>(earlier) << below;
+    firstGeneration_ = std::min(firstGeneration_, first);
+    const FirstShown shown{k << below, first};
+    const auto [place, added] = firstShown_.try_emplace(person, shown);
+    if (!added && shown < place->second) place->second = shown;
+  }
+
+  const AncestorTable& table_;
+  const int generations_;
+  std::array<int32_t, AncestorTable::kGenerations + 1> path_{};
+  int64_t errors_ = 0;
+  int firstGeneration_ = AncestorTable::kGenerations + 1;
+  std::map<int32_t, FirstShown> firstShown_;
+};
 
 class LoopReport {
  public:
   explicit LoopReport(Session& session) : session_(session) {}
 
-  void Error(int generation, int32_t person) {
-    ++errors_;
-    firstGeneration_ = std::min(firstGeneration_, generation);
-    if (reported_.insert(person).second) TellOwnAncestor(person);
-  }
-
-  int Finish() {
-    if (reported_.empty()) return 0;
-    TellSummary();
-    return firstGeneration_;
+  int Tell(const LoopFinder& finder) {
+    const std::vector<int32_t> persons = finder.PersonsInScanOrder();
+    if (persons.empty()) return 0;
+    for (const int32_t person : persons) TellOwnAncestor(person);
+    TellSummary(static_cast<int>(persons.size()), finder.Errors(), finder.FirstGeneration());
+    return finder.FirstGeneration();
   }
 
  private:
@@ -43,82 +108,27 @@ class LoopReport {
     session_.Message("Erreur dans le fichier GEDCOM", text, MessageIcon::Warning);
   }
 
-  void TellSummary() {
-    const bool severalPersons = reported_.size() > 1;
-    const bool severalErrors = errors_ > 1;
+  void TellSummary(int persons, int64_t errors, int firstGeneration) {
+    const bool severalPersons = persons > 1;
+    const bool severalErrors = errors > 1;
     char text[256];
     std::snprintf(text, sizeof text, "Passé la %de génération, les données sont erronnées.\n%d ascendant%s problème%s cause%s %d erreur%s",
-                  firstGeneration_, static_cast<int>(reported_.size()), severalPersons ? "s" : "",
-                  severalPersons ? "s" : "", severalErrors ? "nt" : "", errors_, severalErrors ? "s" : "");
+                  firstGeneration, persons, severalPersons ? "s" : "", severalPersons ? "s" : "",
+                  severalErrors ? "nt" : "", static_cast<int>(errors), severalErrors ? "s" : "");
     session_.Message("ATTENTION : erreur dans le fichier GEDCOM", Cp1252FromUtf8(text), MessageIcon::Warning);
   }
 
   Session& session_;
-  std::set<int32_t> reported_;
-  int errors_ = 0;
-  int firstGeneration_ = AncestorTable::kGenerations + 1;
 };
-
-AncestorLine LineOf(const AncestorTable& table, int32_t k, int generations) {
-  AncestorLine line{};
-  for (int d = 1; d <= generations; ++d) line[d] = table[k >> (generations - d)];
-  return line;
-}
-
-void CheckLine(const AncestorLine& line, int generations, LoopReport& report) {
-  for (int d = 1; d <= generations; ++d) {
-    if (line[d] == 0) continue;
-    for (int m = d + 1; m <= generations; ++m) {
-      if (line[m] == line[d]) report.Error(d, line[d]);
-    }
-  }
-}
-
-// Whether some person fills two entries of the first `generations`
-// generations: without that, nobody can be his own ancestor.
-bool AnyRepeatedPerson(const AncestorTable& table, int generations) {
-  const int32_t end = int32_t{1} << generations;
-  int32_t highest = 0;
-  for (int32_t k = 1; k < end; ++k) highest = std::max(highest, table[k]);
-  // A pointer to a number no file can index (@I2147483647@) would make the
-  // marks huge: such a table goes to the full check.
-  if (highest > GedcomIndex::kMaxIndividual) return true;
-  std::vector<bool> seen(static_cast<std::size_t>(highest) + 1);
-  for (int32_t k = 1; k < end; ++k) {
-    const int32_t person = table[k];
-    if (person == 0) continue;
-    if (person < 0) return true;  // not expected: left to the full check
-    if (seen[static_cast<std::size_t>(person)]) return true;
-    seen[static_cast<std::size_t>(person)] = true;
-  }
-  return false;
-}
-
-// Whether some entry of the first `generations` generations holds the same
-// person as one of its descendants in the table: a quick look, each entry
-// against the entries of its own line only, before the line by line check
-// that counts and reports.
-bool AnyOwnAncestor(const AncestorTable& table, int generations) {
-  const int32_t end = int32_t{1} << generations;
-  for (int32_t k = 2; k < end; ++k) {
-    const int32_t person = table[k];
-    if (person == 0) continue;
-    for (int32_t descendant = k >> 1; descendant >= 1; descendant >>= 1) {
-      if (table[descendant] == person) return true;
-    }
-  }
-  return false;
-}
 
 }  // namespace
 
 int CheckAncestorLoops(Session& session, const AncestorTable& table, int32_t last) {
   const int generations = std::min(GenerationOf(last), AncestorTable::kGenerations);
-  if (generations == 0 || !AnyRepeatedPerson(table, generations) || !AnyOwnAncestor(table, generations)) return 0;
-  LoopReport report(session);
-  const int32_t first = int32_t{1} << (generations - 1);
-  for (int32_t k = first; k < 2 * first; ++k) CheckLine(LineOf(table, k, generations), generations, report);
-  return report.Finish();
+  if (generations == 0) return 0;
+  LoopFinder finder(table, generations);
+  finder.Walk();
+  return LoopReport(session).Tell(finder);
 }
 
 }  // namespace quenor

@@ -17,8 +17,8 @@ struct PersonTally {
   bool inCumulative = false;     // already counted in the cumulative figures
 };
 
-// Tallies by individual number: a flat table up to the highest number the
-// table can hold from the loaded file, a map for the odd pointer beyond.
+// Tallies by individual number: a flat table up to the flat limit of the
+// loaded file, a map for the odd pointer or the sparse number beyond.
 class PersonTallies {
  public:
   explicit PersonTallies(int32_t denseLimit) : dense_(static_cast<std::size_t>(denseLimit) + 1) {}
@@ -36,7 +36,7 @@ class PersonTallies {
 int32_t DenseLimit(const GedcomIndex& index, const AncestorTable& table, int32_t last) {
   int32_t highestEntry = 0;
   for (int32_t k = 1; k <= last; ++k) highestEntry = std::max(highestEntry, table[k]);
-  return std::min(highestEntry, index.HighestIndividual());
+  return std::min(highestEntry, index.FlatIndividualLimit());
 }
 
 class AncestryMeasure {

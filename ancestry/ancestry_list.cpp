@@ -28,6 +28,7 @@ constexpr int kTitleCentre = 58;
 // Entries of the table written as one block (an even number: father and
 // mother of a couple stay together).
 constexpr int32_t kBlockEntries = 1 << 14;
+constexpr std::size_t kFirstBlockGuess = 1 << 16;
 
 // Where each generation's first entry stands: its heading goes before it.
 using GenerationStarts = std::array<int32_t, AncestorTable::kGenerations + 1>;
@@ -127,7 +128,9 @@ class AncestryListBlocks {
   void Produce(int i, std::string& text) {
     const int32_t first = std::max(int32_t{2}, i * kBlockEntries);
     const int32_t end = std::min((i + 1) * kBlockEntries, table_.lastStradonitz + 1);
-    text.reserve(static_cast<std::size_t>(end - first) * 100);
+    // A block of a sparse table (a loop repeats one line down to generation
+    // 20) holds few persons: the text grows with them beyond a first guess.
+    text.reserve(std::min<std::size_t>(static_cast<std::size_t>(end - first) * 100, kFirstBlockGuess));
     AncestryLineWriter writer(index_, text);
     for (int32_t k = first; k < end; ++k) {
       const int32_t person = table_[k];

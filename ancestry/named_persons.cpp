@@ -6,7 +6,7 @@
 namespace quenor {
 
 NamedPersons::NamedPersons(const GedcomIndex& index)
-    : index_(index), known_(static_cast<std::size_t>(index.HighestIndividual()) + 1, kUnknown) {}
+    : index_(index), known_(static_cast<std::size_t>(index.FlatIndividualLimit()) + 1, kUnknown) {}
 
 bool NamedPersons::Read(int32_t n) {
   const bool named = quenor::IsNamed(index_, n);

@@ -6,9 +6,22 @@
 #include "fanchart/fan_occupants.h"
 #include "fanchart/fan_pages.h"
 #include "fanchart/fan_persons.h"
+#include "fanchart/fan_statistics.h"
 #include "session/session.h"
 
 namespace quenor {
+namespace {
+
+// The probant's ancestors as the analysis left them in the session; the
+// table is built again only when it holds another person.
+FanStatistics ProbantStatistics(const Session& session, int generations) {
+  if (session.ancestors[1] == session.probantNumber) {
+    return CountFanStatistics(session.index, session.ancestors, generations);
+  }
+  return CountProbantStatistics(session.index, session.probantNumber, generations);
+}
+
+}  // namespace
 
 void DrawFanPage(Canvas& canvas, Session& session, CancelPoll* poll) {
   FanLayout& layout = session.fan;
@@ -20,7 +33,7 @@ void DrawFanPage(Canvas& canvas, Session& session, CancelPoll* poll) {
   DrawFanGrid(canvas, layout);
   if (layout.paintMode == PaintMode::Preview) DrawPageOutline(canvas, layout);
   FanFrameFacts facts;
-  facts.statistics = CountProbantStatistics(session.index, session.probantNumber, layout.generationCount);
+  facts.statistics = ProbantStatistics(session, layout.generationCount);
   facts.today = session.clock.TodayUtc();
   DrawFanFrame(canvas, layout, facts);
   DrawFanPersons(canvas, layout, session.SlotPath(kSlotAncestryList), poll);

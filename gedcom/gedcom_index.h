@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quenor {
 
@@ -43,15 +44,21 @@ class GedcomIndex {
 
   int32_t IndividualCount() const { return individualCount_; }
   int32_t FamilyCount() const { return familyCount_; }
-  // At least the highest individual number indexed; never lowered by a later load.
-  int32_t HighestIndividual() const { return highestIndividual_; }
-  // The highest family number indexed by the current load (0 when none).
-  int32_t HighestFamily() const { return highestFamilyTouched_; }
+  // The highest individual and family numbers indexed by the current load
+  // (0 when none).
+  int32_t HighestIndividual() const { return individuals_.highest; }
+  int32_t HighestFamily() const { return families_.highest; }
+  // How far a table by individual (family) number is worth keeping flat: the
+  // highest number indexed, unless the numbers are so sparse that such a
+  // table would dwarf the file. Numbers above it belong in a map.
+  int32_t FlatIndividualLimit() const;
+  int32_t FlatFamilyLimit() const;
 
   // --- building (the loader) -----------------------------------------------
   // Takes the converted text; `length` bytes, the last of which is already NUL.
   void AdoptText(std::unique_ptr<char[]> text, std::size_t length);
-  // Releases the text and clears tables and counts.
+  // Releases the text and clears tables and counts; the work is in
+  // proportion to what the load set.
   void Clear();
   void SetIndividual(int32_t n, int32_t recordOffset, int32_t parentFamily);
   void SetFamily(int32_t f, int32_t recordOffset);
@@ -61,33 +68,45 @@ class GedcomIndex {
   struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
   };
+
+  // One table by number, reserved at its full size, and what a load set in it.
+  template <typename Entry>
+  struct Table {
+    explicit Table(int32_t capacity);
+    void Set(int32_t number, const Entry& entry);
+    void Clear();
+    int32_t FlatLimit(int32_t count) const;
+
+    std::unique_ptr<Entry[], FreeDeleter> entries;
+    int32_t highest = 0;
+    std::vector<int32_t> set;  // the numbers set, as long as they are few
+    bool manySet = false;      // too many to keep: the clearing runs up to `highest`
+  };
+
   std::unique_ptr<char[]> text_;
   std::size_t textLength_ = 0;
-  std::unique_ptr<IndividualEntry[], FreeDeleter> individuals_;
-  std::unique_ptr<FamilyEntry[], FreeDeleter> families_;
+  Table<IndividualEntry> individuals_;
+  Table<FamilyEntry> families_;
   int32_t individualCount_ = 0;
   int32_t familyCount_ = 0;
-  int32_t highestIndividual_ = 0;
-  int32_t highestIndividualTouched_ = 0;  // how far the table must be cleared
-  int32_t highestFamilyTouched_ = 0;
 };
 
 // Looked up for every person of every report: kept where the compiler sees them.
 inline const char* GedcomIndex::IndividualRecord(int32_t n) const {
   if (n < 0 || n > kMaxIndividual || !text_) return nullptr;
-  const int32_t offset = individuals_[n].recordOffset;
+  const int32_t offset = individuals_.entries[n].recordOffset;
   return offset > 0 ? text_.get() + offset : nullptr;
 }
 
 inline const char* GedcomIndex::FamilyRecord(int32_t f) const {
   if (f < 0 || f > kMaxFamily || !text_) return nullptr;
-  const int32_t offset = families_[f].recordOffset;
+  const int32_t offset = families_.entries[f].recordOffset;
   return offset > 0 ? text_.get() + offset : nullptr;
 }
 
 inline int32_t GedcomIndex::ParentFamily(int32_t n) const {
   if (n < 0 || n > kMaxIndividual) return 0;
-  return individuals_[n].parentFamily;
+  return individuals_.entries[n].parentFamily;
 }
 
 }  // namespace quenor

@@ -184,6 +184,7 @@ char FoldToCp1252(char32_t codePoint) {
 
 char FoldMemo::Fold(char32_t codePoint) {
   if (codePoint >= kRemembered) return FoldToCp1252(codePoint);
+  if (folded_.empty()) folded_.assign(kRemembered, '\0');  // at the first letter beyond ASCII only
   char& folded = folded_[codePoint];
   if (folded == '\0') folded = FoldToCp1252(codePoint);
   return folded;

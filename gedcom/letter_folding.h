@@ -31,7 +31,7 @@ class FoldMemo {
 
  private:
   static constexpr char32_t kRemembered = 0x3000;
-  std::vector<char> folded_ = std::vector<char>(kRemembered, '\0');  // '\0': not yet folded
+  std::vector<char> folded_;  // by code point below kRemembered, '\0': not yet folded
 };
 
 }  // namespace quenor

@@ -1,5 +1,6 @@
 #include "gedcom/list_entry_lines.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "gedcom/gedcom_index.h"
@@ -14,12 +15,13 @@ constexpr std::size_t kNameWidth = 40;
 constexpr std::size_t kContinuationIndent = 49;
 constexpr std::size_t kMarriagesShown = 6;
 constexpr std::size_t kChunkSize = 4 << 20;
+constexpr std::size_t kLineBytesGuess = 128;  // a person line and a further marriage, about
 
 // The marriage line of each family, computed once however many spouses name it.
 class MarriageLineCache {
  public:
   explicit MarriageLineCache(const GedcomIndex& index)
-      : index_(index), slots_(static_cast<std::size_t>(index.HighestFamily()) + 1, 0) {}
+      : index_(index), slots_(static_cast<std::size_t>(index.FlatFamilyLimit()) + 1, 0) {}
 
   const std::string& LineOf(int32_t family) {
     if (family < 0 || static_cast<std::size_t>(family) >= slots_.size()) {
@@ -75,7 +77,8 @@ void AppendPersonLines(std::string& out, const GedcomIndex& index, MarriageLineC
 ListEntryLines::ListEntryLines(const GedcomIndex& index, const SortList& list) {
   MarriageLineCache marriages(index);
   places_.reserve(list.Size());
-  chunks_.emplace_back().reserve(kChunkSize);
+  // A short list takes no more room than it needs.
+  chunks_.emplace_back().reserve(std::min(kChunkSize, list.Size() * kLineBytesGuess));
   for (std::size_t i = 0; i < list.Size(); ++i) {
     if (chunks_.back().size() >= kChunkSize) chunks_.emplace_back().reserve(kChunkSize + 4096);
     std::string& chunk = chunks_.back();

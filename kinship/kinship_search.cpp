@@ -67,7 +67,7 @@ KinshipOutcome SearchAndReport(Session& session) {
       !BuildCheckedTable(session, kinship.secondPerson, kinship.secondAncestors, kinship.secondLast)) {
     return KinshipOutcome::Unreliable;
   }
-  SideMark marks(session.index.HighestIndividual());
+  SideMark marks(session.index.FlatIndividualLimit());
   marks.MarkTable(kinship.firstAncestors, kinship.firstLast, kFirstSide);
   marks.MarkTable(kinship.secondAncestors, kinship.secondLast, kSecondSide);
 

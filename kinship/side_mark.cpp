@@ -4,8 +4,7 @@
 
 namespace quenor {
 
-SideMark::SideMark(int32_t highestIndividual)
-    : marks_(static_cast<std::size_t>(std::max(highestIndividual, 0)) + 1, 0) {}
+SideMark::SideMark(int32_t flatLimit) : marks_(static_cast<std::size_t>(std::max(flatLimit, 0)) + 1, 0) {}
 
 void SideMark::Clear() {
   std::fill(marks_.begin(), marks_.end(), 0);

@@ -15,10 +15,10 @@ constexpr uint8_t kBothSides = kFirstSide | kSecondSide;
 
 class SideMark {
  public:
-  // One byte per individual number up to `highestIndividual`; numbers read
-  // from pointers to persons that were never indexed may lie beyond it and
-  // are kept aside.
-  explicit SideMark(int32_t highestIndividual);
+  // One byte per individual number up to `flatLimit`; numbers beyond it
+  // (pointers to persons that were never indexed, numbers too sparse for a
+  // flat table) are kept aside.
+  explicit SideMark(int32_t flatLimit);
 
   void Clear();
   void Mark(int32_t person, uint8_t side);

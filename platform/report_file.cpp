@@ -10,10 +10,8 @@ constexpr std::size_t kBufferSize = 1 << 20;
 }  // namespace
 
 bool ReportFile::Create(const std::string& path) {
-  buffer_.clear();
-  if (!file_.Create(path)) return false;
-  buffer_.reserve(kBufferSize + 4096);
-  return true;
+  buffer_.clear();  // it grows to the size of a short report, to kBufferSize for a long one
+  return file_.Create(path);
 }
 
 void ReportFile::Write(std::string_view text) {

@@ -6,11 +6,16 @@
 #include <cmath>
 #include <string>
 
+#include "ancestry/ancestor_walk.h"
 #include "fanchart/fan_frame.h"
 #include "fanchart/fan_geometry.h"
+#include "fanchart/fan_page.h"
 #include "fanchart/fan_persons.h"
+#include "fanchart/fan_statistics.h"
+#include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
 #include "tests/fanchart/fan_test_support.h"
+#include "tests/support/session_fixture.h"
 #include "tests/support/test_files.h"
 
 namespace quenor::testing {
@@ -178,6 +183,27 @@ TEST(FanFrame, StatisticsGiveTheCompleteness) {
   RecordingCanvas none;
   DrawFanFrame(none, layout, facts);
   for (const RecordedText& text : none.texts) EXPECT_EQ(text.text.find("tableau"), std::string::npos);
+}
+
+// The statistics under the fan are the probant's, whichever table the
+// session holds when the page is drawn.
+TEST(FanFrame, StatisticsAreThoseOfTheProbantsAncestors) {
+  SessionFixture fixture;
+  ASSERT_TRUE(fixture.LoadData("royal92.ged"));
+  ASSERT_TRUE(AnalyseProbant(fixture, 115));
+  Session& session = fixture.session;
+  session.fan = WholeChartLayout(8);
+  const FanStatistics expected = CountProbantStatistics(session.index, 115, 8);
+  ASSERT_GT(expected.repeated, 0);
+  const std::string wanted = "Le tableau contient " + FormatCount(expected.total) + " ascendants";
+  RecordingCanvas analysed;
+  DrawFanPage(analysed, session);
+  EXPECT_NE(FindText(analysed, wanted), nullptr) << wanted;
+
+  FillAncestorTable(session.index, 1, session.ancestors);  // another person's table
+  RecordingCanvas other;
+  DrawFanPage(other, session);
+  EXPECT_NE(FindText(other, wanted), nullptr) << wanted;
 }
 
 TEST(FanFrame, InvertedAnglesTurnRotatedTextsOnly) {

@@ -88,5 +88,40 @@ TEST_F(StandaloneLoadTest, RefusalLeavesAnEmptyIndexAndNoText) {
   EXPECT_EQ(ui.messages[0].text, "Ce fichier n'a pas le format GEDCOM");
 }
 
+// --- the bounds of a load ---------------------------------------------------
+
+TEST_F(StandaloneLoadTest, EachLoadHasItsOwnHighestNumbersAndLeavesNothingBehind) {
+  ASSERT_EQ(Load("0 HEAD\n0 @I9999999@ INDI\n1 NAME Loin /Tout/\n1 FAMC @F4999999@\n0 @I3@ INDI\n1 NAME A /B/\n"
+                 "0 @F4999999@ FAM\n1 CHIL @I9999999@\n0 TRLR\n").result,
+            LoadResult::Loaded);
+  EXPECT_EQ(index.HighestIndividual(), 9'999'999);
+  EXPECT_EQ(index.HighestFamily(), 4'999'999);
+  // Two persons do not make a table of ten million flat entries worth it.
+  EXPECT_EQ(index.FlatIndividualLimit(), 16 * 2 + 65'536);
+  EXPECT_EQ(index.FlatFamilyLimit(), 16 * 1 + 65'536);
+
+  ASSERT_EQ(Load("0 HEAD\n0 @I5@ INDI\n1 NAME C /D/\n0 TRLR\n").result, LoadResult::Loaded);
+  EXPECT_EQ(index.HighestIndividual(), 5);
+  EXPECT_EQ(index.HighestFamily(), 0);
+  EXPECT_EQ(index.FlatIndividualLimit(), 5);
+  EXPECT_EQ(index.IndividualRecord(9'999'999), nullptr);
+  EXPECT_EQ(index.ParentFamily(9'999'999), 0);
+  EXPECT_EQ(index.IndividualRecord(3), nullptr);
+  EXPECT_EQ(index.FamilyRecord(4'999'999), nullptr);
+}
+
+TEST_F(StandaloneLoadTest, ALargeLoadIsClearedWholeToo) {
+  std::string text = "0 HEAD\n";
+  for (int n = 1; n <= 70'000; ++n) text += "0 @I" + std::to_string(n * 100) + "@ INDI\n1 NAME P /Q/\n1 FAMC @F1@\n";
+  ASSERT_EQ(Load(text).result, LoadResult::Loaded);
+  EXPECT_EQ(index.IndividualCount(), 70'000);
+  EXPECT_EQ(index.FlatIndividualLimit(), 16 * 70'000 + 65'536);
+  ASSERT_EQ(Load("0 HEAD\n0 @I7@ INDI\n1 NAME C /D/\n0 TRLR\n").result, LoadResult::Loaded);
+  for (int32_t n : {100, 6'543'200, 7'000'000}) {
+    EXPECT_EQ(index.IndividualRecord(n), nullptr) << n;
+    EXPECT_EQ(index.ParentFamily(n), 0) << n;
+  }
+}
+
 }  // namespace
 }  // namespace quenor
