@@ -46,16 +46,25 @@ void OrganigramText::DeriveLayout() {
   leftMargin_ = halfWidth < kNarrowWidth ? kNarrowCentre - halfWidth : kHalfColumn;
   centre_ = halfWidth + leftMargin_;
   shift_ = singleLine_ ? kSingleLineShift : 0;
+  MeasureLines();
+}
+
+// Each line measured once: the painting asks for every byte of every line.
+void OrganigramText::MeasureLines() {
+  lineSizes_.assign(static_cast<std::size_t>(rowCount_), 0);
+  for (int r = 0; r < rowCount_; ++r) {
+    const std::size_t start = static_cast<std::size_t>(r) * lineLength_;
+    const std::size_t limit = std::min(bytes_.size(), start + lineLength_);
+    std::size_t end = start;
+    while (end < limit && bytes_[end] != '\0') ++end;
+    lineSizes_[static_cast<std::size_t>(r)] = static_cast<int>(end - start);
+  }
 }
 
 std::string_view OrganigramText::Line(int r) const {
   if (r < 0 || r >= rowCount_) return {};
-  std::size_t start = static_cast<std::size_t>(r) * lineLength_;
-  if (start >= bytes_.size()) return {};
-  std::size_t limit = std::min(bytes_.size(), start + lineLength_);
-  std::size_t end = start;
-  while (end < limit && bytes_[end] != '\0') ++end;
-  return std::string_view(bytes_).substr(start, end - start);
+  const std::size_t start = static_cast<std::size_t>(r) * lineLength_;
+  return std::string_view(bytes_).substr(start, static_cast<std::size_t>(lineSizes_[static_cast<std::size_t>(r)]));
 }
 
 unsigned char OrganigramText::ByteAt(int r, int position) const {

@@ -59,8 +59,10 @@ class OrganigramText {
 
  private:
   void DeriveLayout();
+  void MeasureLines();
 
   std::string bytes_;  // line ends replaced by zero bytes
+  std::vector<int> lineSizes_;  // of each line, up to its first zero byte
   bool singleLine_ = false;
   int lineLength_ = 0;
   int rowCount_ = 0;
