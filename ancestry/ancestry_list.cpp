@@ -11,10 +11,10 @@
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/is_named.h"
 #include "ancestry/named_persons.h"
-#include "ancestry/ordered_blocks.h"
 #include "ancestry/report_printing.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
+#include "platform/ordered_blocks.h"
 #include "platform/report_failure.h"
 #include "session/report_slots.h"
 #include "session/session.h"
@@ -175,13 +175,14 @@ void WriteHeading(ReportFile& file, const GedcomIndex& index, int32_t probant, N
   if (named != nullptr) named->Remember(probant, probantNamed);
 }
 
-void WriteAncestors(ReportFile& file, const GedcomIndex& index, const AncestorTable& table, NamedPersons* named) {
+void WriteAncestors(ReportFile& file, const GedcomIndex& index, const AncestorTable& table, NamedPersons* named,
+                    WorkerPool& workers) {
   AncestryListBlocks blocks(index, table);
   BlockWork work;
   work.count = blocks.Count();
   work.produce = [&blocks](int i, std::string& text) { blocks.Produce(i, text); };
   work.consume = [&file](const std::string& text) { file.WriteRaw(text); };
-  ProduceInOrder(work);
+  ProduceInOrder(work, workers);
   PrintToReport(file, "\n%19sNombre d'apparitions: %s", " ", FormatCount(blocks.Lines()).c_str());
   if (named != nullptr) blocks.TellNamed(*named);
 }
@@ -196,7 +197,7 @@ bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) 
   }
   WriteHeading(file, session.index, probant, named);
   FillAncestorTable(session.index, probant, session.ancestors);
-  WriteAncestors(file, session.index, session.ancestors, named);
+  WriteAncestors(file, session.index, session.ancestors, named, session.workers);
   if (!file.Close()) {
     TellReportNotWritten(session.ui, session.SlotPath(kSlotAncestryList));
     return false;

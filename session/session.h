@@ -13,6 +13,7 @@
 #include "kinship/kinship_state.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
+#include "platform/worker_pool.h"
 #include "session/menu_state.h"
 #include "session/report_slots.h"
 
@@ -53,6 +54,9 @@ class Session {
   FanLayout fan;
 
   bool anglesInverted = false;  // "&Angles inversés", kept in QROPT.DAT
+
+  // The threads that share the load and the long reports.
+  WorkerPool workers;
 
   // Shorthands for the user interface.
   void Status(const std::string& text) { ui.ShowStatus(text); }

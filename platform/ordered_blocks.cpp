@@ -1,22 +1,20 @@
-#include "ancestry/ordered_blocks.h"
+#include "platform/ordered_blocks.h"
 
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <system_error>
-#include <thread>
 #include <vector>
+
+#include "platform/worker_pool.h"
 
 namespace quenor {
 namespace {
 
-constexpr unsigned kMostThreads = 4;
-
 class BlockQueue {
  public:
   BlockQueue(const BlockWork& work, unsigned threads)
-      : work_(work), window_(2 * static_cast<int>(threads)), texts_(static_cast<std::size_t>(work.count)),
+      : work_(work), window_(2 * static_cast<int>(std::max(threads, 1u))), texts_(static_cast<std::size_t>(work.count)),
         ready_(static_cast<std::size_t>(work.count), false) {}
 
   // A producing thread: takes the next block while any is left.
@@ -85,17 +83,11 @@ class BlockQueue {
   std::exception_ptr failure_;
 };
 
-unsigned ThreadsFor(const BlockWork& work, unsigned threads) {
-  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-  return std::clamp(threads, 1u, std::min(kMostThreads, static_cast<unsigned>(std::max(work.count, 1))));
-}
-
 }  // namespace
 
-void ProduceInOrder(const BlockWork& work, unsigned threads) {
+void ProduceInOrder(const BlockWork& work, WorkerPool& pool) {
   if (work.count <= 0) return;
-  threads = ThreadsFor(work, threads);
-  BlockQueue queue(work, threads);
+  BlockQueue queue(work, pool.Threads());
   auto guarded = [&queue](auto&& run) {
     try {
       run();
@@ -103,16 +95,11 @@ void ProduceInOrder(const BlockWork& work, unsigned threads) {
       queue.Stop(std::current_exception());
     }
   };
-  std::vector<std::thread> helpers;
-  for (unsigned t = 1; t < threads; ++t) {
-    try {
-      helpers.emplace_back([&] { guarded([&] { queue.Produce(); }); });
-    } catch (const std::system_error&) {
-      break;  // no more threads to be had: those running do the work
-    }
-  }
-  guarded([&] { queue.ConsumeInOrder(); });
-  for (std::thread& helper : helpers) helper.join();
+  // A single block is made on the caller's thread alone.
+  const std::function<void()> produce = [&] {
+    if (work.count > 1) guarded([&] { queue.Produce(); });
+  };
+  pool.Share(produce, [&] { guarded([&] { queue.ConsumeInOrder(); }); });
   if (queue.Failure()) std::rethrow_exception(queue.Failure());
 }
 

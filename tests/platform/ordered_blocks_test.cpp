@@ -10,7 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "ancestry/ordered_blocks.h"
+#include "platform/ordered_blocks.h"
+#include "platform/worker_pool.h"
 
 namespace quenor {
 namespace {
@@ -43,7 +44,8 @@ struct UnevenBlocks {
       --waiting;
       consumed.push_back(text);
     };
-    ProduceInOrder(work, threads);
+    WorkerPool pool(threads);
+    ProduceInOrder(work, pool);
   }
 };
 
@@ -63,9 +65,11 @@ TEST(OrderedBlocks, NothingToDoCallsNothing) {
   BlockWork work;
   work.produce = [](int, std::string&) { FAIL() << "no block to make"; };
   work.consume = [](const std::string&) { FAIL() << "no block to take"; };
-  ProduceInOrder(work);
+  WorkerPool one(1);
+  ProduceInOrder(work, one);
   work.count = -3;
-  ProduceInOrder(work, 2);
+  WorkerPool two(2);
+  ProduceInOrder(work, two);
 }
 
 TEST(OrderedBlocks, AFailureOnAnyThreadIsThrownToTheCaller) {
@@ -78,7 +82,8 @@ TEST(OrderedBlocks, AFailureOnAnyThreadIsThrownToTheCaller) {
       text = std::to_string(i);
     };
     work.consume = [&](const std::string& text) { consumed.push_back(text); };
-    EXPECT_THROW(ProduceInOrder(work, threads), std::runtime_error) << threads << " threads";
+    WorkerPool pool(threads);
+    EXPECT_THROW(ProduceInOrder(work, pool), std::runtime_error) << threads << " threads";
     // What came before the failure was consumed in order, nothing after it.
     ASSERT_LE(consumed.size(), 17u);
     for (std::size_t i = 0; i < consumed.size(); ++i) EXPECT_EQ(consumed[i], std::to_string(i));
