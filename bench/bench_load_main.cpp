@@ -1,18 +1,19 @@
 // quenor-bench-load: times the load of a GEDCOM file (read, conversion,
-// indexing, alphabetical list) as "&Ouvrir un fichier GEDCom" runs it.
+// indexing, alphabetical list) as "&Ouvrir un fichier GEDCom" runs it, with
+// one thread and with every thread, beside a plain read of the same file.
 #include <sys/resource.h>
-#include <time.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
+#include "bench/bench_timing.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
 #include "session/gedcom_opening.h"
@@ -20,49 +21,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using quenor::bench::Instant;
+using quenor::bench::Span;
 
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Processor time of the process: on a machine shared with other work the
-// wall time grows with the load, the processor time does not.
-double ProcessorSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-// The high-water mark of the resident memory so far, in kB (Linux).
-long MemoryHighWaterKilobytes() {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
-  if (status == nullptr) return 0;
-  char line[256];
-  long kilobytes = 0;
-  while (std::fgets(line, sizeof line, status) != nullptr) {
-    if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
-  }
-  std::fclose(status);
-  return kilobytes;
-}
-
-struct Instant {
-  Clock::time_point wall;
-  double processor = 0;
-  long memoryHighWater = 0;  // kB
-  static Instant Now() { return {Clock::now(), ProcessorSeconds(), MemoryHighWaterKilobytes()}; }
-};
-
-// Wall and processor seconds between two instants.
-struct Span {
-  double wall = 0;
-  double processor = 0;
-};
-
-Span Between(const Instant& from, const Instant& to) {
-  return {std::chrono::duration<double>(to.wall - from.wall).count(), to.processor - from.processor};
-}
+constexpr double kGoalSeconds = 1.0;
+constexpr double kGoalReadRatio = 9.0;
+constexpr double kGoalMemoryAboveFile = 150.0;  // MB
 
 // Discards everything but notes when each status text arrives: the status
 // texts of a load mark its phases.
@@ -90,116 +54,146 @@ Instant MarkTime(const TimingUi& ui, std::string_view prefix, const Instant& fal
 }
 
 // The plain read of the file with its line count: the floor any load stands on.
-double PlainReadSeconds(const std::string& path, long long& lines) {
-  const Clock::time_point start = Clock::now();
+Span PlainRead(const std::string& path, long long& lines) {
+  const Instant start = Instant::Now();
   std::FILE* in = std::fopen(path.c_str(), "rb");
   lines = 0;
-  if (in == nullptr) return 0;
+  if (in == nullptr) return {};
   std::vector<char> buffer(1 << 20);
   std::size_t got = 0;
   while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
     for (const char* p = buffer.data(); (p = static_cast<const char*>(std::memchr(p, '\n', buffer.data() + got - p))) != nullptr; ++p) ++lines;
   }
   std::fclose(in);
-  return SecondsSince(start);
+  return Between(start, Instant::Now());
 }
 
 // The phases of a load, told apart by its status texts.
 struct RunTimes {
   Span total;
-  Span reading;   // read and conversion, up to "Lecture du fichier..."
-  Span indexing;  // up to "Le fichier ... contient ..."
-  Span listing;   // sort and alphabetical list, up to the end
+  Span reading;   // reading the file, up to "Lecture du fichier..."
+  Span indexing;  // conversion, records, index, names, up to "Le fichier ... contient ..."
+  Span sorting;   // sort by name, up to "Enregistrement..."
+  Span listing;   // the alphabetical list written, to the end
+  Span plainRead;
+  long memoryHighWater = 0;  // kB, at the end of the load
 };
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t middle = values.size() / 2;
-  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+struct Series {
+  unsigned threads = 0;
+  std::vector<RunTimes> runs;
+};
 
-long PeakMemoryKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
-double Minimum(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
-
-// `label` is padded by hand: its accents take two bytes each.
-void PrintSummary(const char* label, const std::vector<RunTimes>& runs, Span RunTimes::*phase) {
-  std::vector<double> wall, processor;
-  for (const RunTimes& run : runs) {
-    wall.push_back((run.*phase).wall);
-    processor.push_back((run.*phase).processor);
-  }
-  std::printf("  %s murale min %7.3f s méd. %7.3f s | processeur min %7.3f s méd. %7.3f s\n", label, Minimum(wall),
-              Median(wall), Minimum(processor), Median(processor));
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3 || std::strcmp(argv[1], "--aide") == 0) {
-    std::fputs("usage : quenor-bench-load FICHIER.ged [NOMBRE_DE_PASSES (3 par défaut)]\n", stderr);
-    return 2;
-  }
-  const std::string path = std::filesystem::absolute(argv[1]).string();
-  const int runs = argc == 3 ? std::max(1, std::atoi(argv[2])) : 3;
-  std::error_code error;
-  const auto fileSize = std::filesystem::file_size(path, error);
-  if (error) {
-    std::fprintf(stderr, "quenor-bench-load : %s : %s\n", path.c_str(), error.message().c_str());
-    return 1;
-  }
-  std::string scratch = (std::filesystem::temp_directory_path() / "quenor-bench-XXXXXX").string();
-  if (mkdtemp(scratch.data()) == nullptr) {
-    std::perror("quenor-bench-load : mkdtemp");
-    return 1;
-  }
-
-  TimingUi ui;
-  const quenor::FixedClock clock(quenor::CalendarDate{2024, 3, 15});
-  quenor::Session session(ui, scratch, clock);
-  std::vector<RunTimes> times;
-  std::vector<double> plainReads;
-  long long lines = 0;
-  int status = 0;
-  for (int run = 0; run < runs && status == 0; ++run) {
-    plainReads.push_back(PlainReadSeconds(path, lines));
+// Loads the file `passes` times into the session; false when a load is refused.
+bool RunSeries(quenor::Session& session, TimingUi& ui, const std::string& path, int passes, Series& series,
+               long long& lines) {
+  session.workers.SetThreads(series.threads);
+  for (int pass = 0; pass < passes; ++pass) {
+    RunTimes t;
+    t.plainRead = PlainRead(path, lines);
     ui.marks.clear();
     const Instant start = Instant::Now();
     const quenor::LoadResult result = quenor::LoadGedcomFile(session, path);
     const Instant end = Instant::Now();
     if (result != quenor::LoadResult::Loaded) {
       std::fprintf(stderr, "quenor-bench-load : chargement refusé (%s)\n", ui.lastMessage.c_str());
-      status = 1;
-      break;
+      return false;
     }
     const Instant indexStart = MarkTime(ui, "Lecture du fichier", start);
-    const Instant listStart = MarkTime(ui, "Le fichier ", indexStart);
-    times.push_back({Between(start, end), Between(start, indexStart), Between(indexStart, listStart),
-                     Between(listStart, end)});
-    const RunTimes& t = times.back();
-    std::printf("passe %d : %.3f s, processeur %.3f s (lecture et conversion %.3f, index %.3f, liste %.3f)\n",
-                run + 1, t.total.wall, t.total.processor, t.reading.processor, t.indexing.processor,
-                t.listing.processor);
-    std::printf("  mémoire maximale après la lecture %.1f Mo, après l'index %.1f Mo, à la fin %.1f Mo\n",
-                indexStart.memoryHighWater / 1024.0, listStart.memoryHighWater / 1024.0, end.memoryHighWater / 1024.0);
+    const Instant sortStart = MarkTime(ui, "Le fichier ", indexStart);
+    const Instant listStart = MarkTime(ui, "Enregistrement", sortStart);
+    t.total = Between(start, end);
+    t.reading = Between(start, indexStart);
+    t.indexing = Between(indexStart, sortStart);
+    t.sorting = Between(sortStart, listStart);
+    t.listing = Between(listStart, end);
+    t.memoryHighWater = end.memoryHighWater;
+    std::printf("%u fil%s, passe %d : %.3f s, processeur %.3f s (lecture %.3f, index %.3f, tri %.3f, liste %.3f), "
+                "mémoire maximale %.1f Mo\n",
+                series.threads, series.threads > 1 ? "s" : "", pass + 1, t.total.wall, t.total.processor,
+                t.reading.wall, t.indexing.wall, t.sorting.wall, t.listing.wall, t.memoryHighWater / 1024.0);
+    series.runs.push_back(t);
   }
-  if (status == 0) {
-    std::printf("%s\n  %lld octets, %lld lignes, %d individus, %d familles\n", path.c_str(),
-                static_cast<long long>(fileSize), lines, session.index.IndividualCount(), session.index.FamilyCount());
-    PrintSummary("chargement complet     ", times, &RunTimes::total);
-    PrintSummary("  lecture et conversion", times, &RunTimes::reading);
-    PrintSummary("  index                ", times, &RunTimes::indexing);
-    PrintSummary("  liste alphabétique   ", times, &RunTimes::listing);
-    std::printf("  lecture brute du fichier (comptage des lignes) min %.3f s méd. %.3f s\n", Minimum(plainReads),
-                Median(plainReads));
-    const long peak = PeakMemoryKilobytes();
-    std::printf("  mémoire maximale %.1f Mo (taille du fichier %.1f Mo, soit %+.1f Mo)\n", peak / 1024.0,
-                fileSize / 1048576.0, peak / 1024.0 - fileSize / 1048576.0);
+  return true;
+}
+
+std::vector<Span> Phase(const Series& series, Span RunTimes::*phase) {
+  std::vector<Span> spans;
+  for (const RunTimes& run : series.runs) spans.push_back(run.*phase);
+  return spans;
+}
+
+void PrintSeries(const Series& series, double fileMegabytes) {
+  std::printf("\n%u fil%s d'exécution, %zu passes (médianes, et minimums) :\n", series.threads,
+              series.threads > 1 ? "s" : "", series.runs.size());
+  // The labels are padded by hand: their accents take two bytes each.
+  PrintSummary("chargement complet     ", Phase(series, &RunTimes::total));
+  PrintSummary("  lecture du fichier   ", Phase(series, &RunTimes::reading));
+  PrintSummary("  conversion et index  ", Phase(series, &RunTimes::indexing));
+  PrintSummary("  tri par nom          ", Phase(series, &RunTimes::sorting));
+  PrintSummary("  écriture de la liste ", Phase(series, &RunTimes::listing));
+  PrintSummary("lecture brute          ", Phase(series, &RunTimes::plainRead));
+  const double load = MedianWall(Phase(series, &RunTimes::total));
+  const double read = MedianWall(Phase(series, &RunTimes::plainRead));
+  std::printf("  rapport chargement / lecture brute : %.1f (temps muraux médians)\n", read > 0 ? load / read : 0.0);
+  for (std::size_t pass : {std::size_t{0}, std::size_t{2}}) {
+    if (pass >= series.runs.size()) continue;
+    const double peak = series.runs[pass].memoryHighWater / 1024.0;
+    std::printf("  mémoire maximale à la fin de la passe %zu : %.1f Mo (fichier + %.1f Mo)\n", pass + 1, peak,
+                peak - fileMegabytes);
+  }
+}
+
+void PrintGoals(const Series& all, double fileMegabytes) {
+  const double load = MedianWall(Phase(all, &RunTimes::total));
+  const double read = MedianWall(Phase(all, &RunTimes::plainRead));
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const double above = usage.ru_maxrss / 1024.0 - fileMegabytes;
+  auto verdict = [](bool met) { return met ? "atteint" : "NON atteint"; };
+  std::printf("\nObjectifs (%u fils) :\n", all.threads);
+  std::printf("  chargement complet en %.1f s au plus : %s (médiane %.3f s)\n", kGoalSeconds,
+              verdict(load <= kGoalSeconds), load);
+  std::printf("  au plus %.0f fois la lecture brute : %s (%.1f fois)\n", kGoalReadRatio,
+              verdict(read > 0 && load <= kGoalReadRatio * read), read > 0 ? load / read : 0.0);
+  std::printf("  mémoire maximale au plus fichier + %.0f Mo : %s (fichier + %.1f Mo)\n", kGoalMemoryAboveFile,
+              verdict(above <= kGoalMemoryAboveFile), above);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3 || std::strcmp(argv[1], "--aide") == 0) {
+    std::fputs("usage : quenor-bench-load FICHIER.ged [NOMBRE_DE_PASSES (5 par défaut)]\n", stderr);
+    return 2;
+  }
+  const std::string path = std::filesystem::absolute(argv[1]).string();
+  const int passes = argc == 3 ? std::max(1, std::atoi(argv[2])) : 5;
+  std::error_code error;
+  const auto fileSize = std::filesystem::file_size(path, error);
+  if (error) {
+    std::fprintf(stderr, "quenor-bench-load : %s : %s\n", path.c_str(), error.message().c_str());
+    return 1;
+  }
+  const std::string scratch = quenor::bench::MakeScratchFolder("quenor-bench");
+  if (scratch.empty()) return 1;
+
+  TimingUi ui;
+  const quenor::FixedClock clock(quenor::CalendarDate{2024, 3, 15});
+  quenor::Session session(ui, scratch, clock);
+  const double fileMegabytes = fileSize / 1048576.0;
+  Series one{1, {}};
+  Series all{std::max(1u, std::thread::hardware_concurrency()), {}};
+  long long lines = 0;
+  const bool loaded =
+      RunSeries(session, ui, path, passes, one, lines) && RunSeries(session, ui, path, passes, all, lines);
+  if (loaded) {
+    std::printf("\n%s\n  %.1f Mo, %lld lignes, %d individus, %d familles\n", path.c_str(), fileMegabytes, lines,
+                session.index.IndividualCount(), session.index.FamilyCount());
+    PrintSeries(one, fileMegabytes);
+    PrintSeries(all, fileMegabytes);
+    PrintGoals(all, fileMegabytes);
   }
   std::filesystem::remove_all(scratch, error);
-  return status;
+  return loaded ? 0 : 1;
 }

@@ -1,9 +1,7 @@
 #pragma once
-// What the benchmark programs share: wall and processor times of a piece of
-// work, their minimum and median, and a user interface that keeps quiet.
-#include <time.h>
-
-#include <algorithm>
+// What the benchmarks share: instants with wall time, processor time and the
+// memory high-water mark; spans between them; medians; a user interface that
+// keeps quiet.
 #include <chrono>
 #include <string>
 #include <vector>
@@ -12,33 +10,50 @@
 
 namespace quenor::bench {
 
-inline double ProcessorSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
+using Clock = std::chrono::steady_clock;
 
-// Wall and processor seconds of one piece of work.
+// Processor time of the process (all threads): on a machine shared with other
+// work the wall time grows with the load, the processor time does not.
+double ProcessorSeconds();
+
+// The high-water mark of the resident memory so far, in kB (Linux).
+long MemoryHighWaterKilobytes();
+
+struct Instant {
+  Clock::time_point wall;
+  double processor = 0;
+  long memoryHighWater = 0;  // kB
+  static Instant Now() { return {Clock::now(), ProcessorSeconds(), MemoryHighWaterKilobytes()}; }
+};
+
+// Wall and processor seconds between two instants.
 struct Span {
   double wall = 0;
   double processor = 0;
 };
 
+Span Between(const Instant& from, const Instant& to);
+
 template <typename Work>
 Span Time(Work&& work) {
-  const auto wallStart = std::chrono::steady_clock::now();
-  const double processorStart = ProcessorSeconds();
+  const Instant start = Instant::Now();
   work();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
-          ProcessorSeconds() - processorStart};
+  return Between(start, Instant::Now());
 }
 
-inline double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+// The median of at least one value (the mean of the two middle ones for an
+// even count), and the least.
+double Median(std::vector<double> values);
+double Minimum(const std::vector<double>& values);
+double MedianWall(const std::vector<Span>& spans);
+double MedianProcessor(const std::vector<Span>& spans);
 
-inline double Minimum(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+// "  <label> murale méd. ... min ... | processeur méd. ... min ..."
+void PrintSummary(const char* label, const std::vector<Span>& spans);
+
+// A new folder under the temporary folder, named from `prefix`; empty (after
+// saying why) when it cannot be made.
+std::string MakeScratchFolder(const std::string& prefix);
 
 // Keeps the last message and counts them; the status bar goes nowhere.
 class QuietUi : public UserInterface {

@@ -6,7 +6,9 @@
 #include "gedcom/list_entry_lines.h"
 #include "gedcom/record_fields.h"
 #include "platform/collation.h"
+#include "gedcom/marriage_lines.h"
 #include "platform/cp1252.h"
+#include "platform/ordered_blocks.h"
 #include "platform/report_file.h"
 #include "platform/user_interface.h"
 
@@ -17,6 +19,8 @@ using namespace literals;
 namespace {
 
 constexpr int kTitleWidth = 105;
+// Persons whose lines are made as one block.
+constexpr std::size_t kEntriesPerBlock = 8192;
 
 const std::string& ColumnHeading() {
   static const std::string heading =
@@ -55,6 +59,21 @@ void TellWriteFailure(UserInterface& ui, const std::string& path, bool created) 
   ui.ShowMessage("Erreur", text, MessageIcon::Stop);
 }
 
+// The person lines in name order, made block by block on the threads of the pool.
+void WritePersonLines(ReportFile& file, const ListEntryLines& lines, const std::vector<uint32_t>& order,
+                      WorkerPool& workers) {
+  BlockWork work;
+  work.count = static_cast<int>((order.size() + kEntriesPerBlock - 1) / kEntriesPerBlock);
+  work.produce = [&](int block, std::string& text) {
+    const std::size_t first = static_cast<std::size_t>(block) * kEntriesPerBlock;
+    const std::size_t end = std::min(first + kEntriesPerBlock, order.size());
+    text.reserve((end - first) * 96);
+    lines.Append(std::span<const uint32_t>(order).subspan(first, end - first), text);
+  };
+  work.consume = [&file](const std::string& text) { file.WriteRaw(text); };
+  ProduceInOrder(work, workers);
+}
+
 }  // namespace
 
 std::string AlphabeticalListTitle(int32_t individuals, int32_t families, const std::string& dataFolder) {
@@ -63,21 +82,20 @@ std::string AlphabeticalListTitle(int32_t individuals, int32_t families, const s
 }
 
 bool WriteAlphabeticalList(const std::string& path, const GedcomIndex& index, const std::string& dataFolder,
-                           SortList& list, UserInterface& ui) {
-  SortByName(list, *OpenCollation(CollationLocaleFromEnvironment()));
+                           SortList& list, MarriageLines& marriages, UserInterface& ui, WorkerPool& workers) {
+  SortByName(list, *OpenCollation(CollationLocaleFromEnvironment()), workers);
   ui.ShowStatus("Enregistrement...");
   ReportFile file;
   if (!file.Create(path)) {
     list.Clear();
+    marriages.Clear();
     TellWriteFailure(ui, path, false);
     return false;
   }
   WriteHeader(file, index, dataFolder);
-  {
-    const ListEntryLines lines(index, list);
-    for (uint32_t entry : list.Order()) file.WriteRaw(lines.Of(entry));
-  }
+  WritePersonLines(file, ListEntryLines(index, list, marriages), list.Order(), workers);
   list.Clear();
+  marriages.Clear();
   if (!file.Close()) {
     TellWriteFailure(ui, path, true);
     return false;

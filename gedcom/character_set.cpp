@@ -31,7 +31,35 @@ std::optional<CharacterSet> DeclaredBy(std::string_view line) {
   return std::nullopt;
 }
 
-// The character set declared before the first record, if any.
+// The bytes of `word` that are zero, as 0x80 in their place (exactly).
+uint64_t ZeroBytes(uint64_t word) {
+  constexpr uint64_t kLows = 0x7F7F7F7F7F7F7F7FULL;
+  return ~(((word & kLows) + kLows) | word | kLows);
+}
+
+// The line end bytes of `word`, as 0x80 in their place.
+uint64_t LineEndBytes(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  return ZeroBytes(word ^ (kOnes * '\r')) | ZeroBytes(word ^ (kOnes * '\n'));
+}
+
+// Moves the bytes from `i` up to the next carriage return or line feed (or
+// `length`) down to `out`, eight at a time; returns where the run ended,
+// `out` following. Since `out` is never after `i`, a whole word stored at
+// `out` only covers bytes already read.
+std::size_t MoveLine(char* text, std::size_t i, std::size_t& out, std::size_t length) {
+  for (; i + 8 <= length; i += 8, out += 8) {
+    uint64_t word;
+    std::memcpy(&word, text + i, sizeof word);
+    if (LineEndBytes(word) != 0) break;
+    if (out != i) std::memcpy(text + out, &word, sizeof word);
+  }
+  while (i < length && text[i] != '\r' && text[i] != '\n') text[out++] = text[i++];
+  return i;
+}
+
+}  // namespace
+
 std::optional<CharacterSet> DeclaredCharacterSet(std::string_view text) {
   std::size_t lineStart = 0;
   bool firstLine = true;
@@ -49,32 +77,6 @@ std::optional<CharacterSet> DeclaredCharacterSet(std::string_view text) {
   return std::nullopt;
 }
 
-// The bytes of `word` that are zero, as 0x80 in their place (exactly).
-uint64_t ZeroBytes(uint64_t word) {
-  constexpr uint64_t kLows = 0x7F7F7F7F7F7F7F7FULL;
-  return ~(((word & kLows) + kLows) | word | kLows);
-}
-
-// The position of the first carriage return or line feed from `from` on, or
-// `length`; eight bytes are looked at together.
-std::size_t NextLineEnd(const char* text, std::size_t from, std::size_t length) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  std::size_t i = from;
-  for (; i + 8 <= length; i += 8) {
-    uint64_t word;
-    std::memcpy(&word, text + i, sizeof word);
-    const uint64_t found = ZeroBytes(word ^ (kOnes * '\r')) | ZeroBytes(word ^ (kOnes * '\n'));
-    if (found != 0) {
-      if constexpr (std::endian::native == std::endian::little) return i + std::countr_zero(found) / 8;
-      break;
-    }
-  }
-  while (i < length && text[i] != '\r' && text[i] != '\n') ++i;
-  return i;
-}
-
-}  // namespace
-
 CharacterSet DetectCharacterSet(std::string_view text) {
   if (const auto declared = DeclaredCharacterSet(text)) return *declared;
   return IsUtf8WithNonAscii(text) ? CharacterSet::Utf8 : CharacterSet::Ansi;
@@ -84,15 +86,13 @@ std::size_t NormalizeLineEnds(char* text, std::size_t length) {
   std::size_t out = 0;
   std::size_t i = 0;
   while (i < length) {
-    const std::size_t end = NextLineEnd(text, i, length);
-    if (out != i) std::memmove(text + out, text + i, end - i);
-    out += end - i;
-    if (end >= length) break;
+    i = MoveLine(text, i, out, length);
+    if (i >= length) break;
     // CR LF, LF CR, a lone CR or a lone LF: one line feed.
-    const char c = text[end];
+    const char c = text[i];
     text[out++] = '\n';
     const char pair = c == '\r' ? '\n' : '\r';
-    i = end + 1;
+    ++i;
     if (i < length && text[i] == pair) ++i;
   }
   return out;

@@ -1,6 +1,7 @@
 #pragma once
 // Character sets of GEDCOM files and their conversion to Windows-1252.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,10 @@ std::string DecodeUtf16ToUtf8(std::string_view bytes, bool bigEndian);
 // character beyond ASCII (files of the later GEDCOM versions carry no CHAR
 // line and are UTF-8).
 CharacterSet DetectCharacterSet(std::string_view text);
+
+// The character set a header line declares (the first part of
+// DetectCharacterSet), if any.
+std::optional<CharacterSet> DeclaredCharacterSet(std::string_view text);
 
 // True when the text is well-formed UTF-8 and holds at least one character
 // beyond ASCII.

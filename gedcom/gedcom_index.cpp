@@ -70,18 +70,21 @@ int32_t GedcomIndex::FlatIndividualLimit() const { return individuals_.FlatLimit
 
 int32_t GedcomIndex::FlatFamilyLimit() const { return families_.FlatLimit(familyCount_); }
 
-void GedcomIndex::AdoptText(std::unique_ptr<char[]> text, std::size_t length) {
+void GedcomIndex::AdoptText(LargeBuffer text, std::size_t length) {
   text_ = std::move(text);
   textLength_ = length;
 }
 
-void GedcomIndex::Clear() {
-  text_.reset();
+void GedcomIndex::Clear() { ReleaseText().Release(); }
+
+LargeBuffer GedcomIndex::ReleaseText() {
+  LargeBuffer text = std::move(text_);
   textLength_ = 0;
   individuals_.Clear();
   families_.Clear();
   individualCount_ = 0;
   familyCount_ = 0;
+  return text;
 }
 
 void GedcomIndex::SetIndividual(int32_t n, int32_t recordOffset, int32_t parentFamily) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/large_buffer.h"
+
 namespace quenor {
 
 struct IndividualEntry {
@@ -30,7 +32,7 @@ class GedcomIndex {
   GedcomIndex& operator=(const GedcomIndex&) = delete;
 
   // --- read access ---------------------------------------------------------
-  const char* Text() const { return text_.get(); }
+  const char* Text() const { return text_.Data(); }
   std::size_t TextLength() const { return textLength_; }
 
   // The record text of individual n, or nullptr when n is out of range or not indexed.
@@ -55,14 +57,18 @@ class GedcomIndex {
   int32_t FlatFamilyLimit() const;
 
   // --- building (the loader) -----------------------------------------------
-  // Takes the converted text; `length` bytes, the last of which is already NUL.
-  void AdoptText(std::unique_ptr<char[]> text, std::size_t length);
+  // Takes the converted text: `length` bytes, the last of which is already
+  // NUL. Record texts may be separated by runs of NULs (empty texts).
+  void AdoptText(LargeBuffer text, std::size_t length);
   // Releases the text and clears tables and counts; the work is in
   // proportion to what the load set.
   void Clear();
+  // Clears tables and counts, and hands the text's memory over for the next
+  // text: a large file is then read into pages already there.
+  LargeBuffer ReleaseText();
   void SetIndividual(int32_t n, int32_t recordOffset, int32_t parentFamily);
   void SetFamily(int32_t f, int32_t recordOffset);
-  char* MutableText() { return text_.get(); }
+  char* MutableText() { return text_.Data(); }
 
  private:
   struct FreeDeleter {
@@ -83,7 +89,7 @@ class GedcomIndex {
     bool manySet = false;      // too many to keep: the clearing runs up to `highest`
   };
 
-  std::unique_ptr<char[]> text_;
+  LargeBuffer text_;
   std::size_t textLength_ = 0;
   Table<IndividualEntry> individuals_;
   Table<FamilyEntry> families_;
@@ -93,15 +99,15 @@ class GedcomIndex {
 
 // Looked up for every person of every report: kept where the compiler sees them.
 inline const char* GedcomIndex::IndividualRecord(int32_t n) const {
-  if (n < 0 || n > kMaxIndividual || !text_) return nullptr;
+  if (n < 0 || n > kMaxIndividual || text_.Empty()) return nullptr;
   const int32_t offset = individuals_.entries[n].recordOffset;
-  return offset > 0 ? text_.get() + offset : nullptr;
+  return offset > 0 ? text_.Data() + offset : nullptr;
 }
 
 inline const char* GedcomIndex::FamilyRecord(int32_t f) const {
-  if (f < 0 || f > kMaxFamily || !text_) return nullptr;
+  if (f < 0 || f > kMaxFamily || text_.Empty()) return nullptr;
   const int32_t offset = families_.entries[f].recordOffset;
-  return offset > 0 ? text_.get() + offset : nullptr;
+  return offset > 0 ? text_.Data() + offset : nullptr;
 }
 
 inline int32_t GedcomIndex::ParentFamily(int32_t n) const {

@@ -1,20 +1,23 @@
 #include "gedcom/gedcom_loader.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
-#include <memory>
 #include <new>
 
+#include "gedcom/block_index.h"
 #include "gedcom/character_set.h"
 #include "gedcom/gedcom_index.h"
-#include "gedcom/record_fields.h"
-#include "gedcom/record_number.h"
+#include "gedcom/record_blocks.h"
 #include "gedcom/renumbering.h"
 #include "platform/cp1252.h"
+#include "platform/ordered_blocks.h"
+#include "platform/read_only_file.h"
 #include "platform/user_interface.h"
+#include "platform/worker_pool.h"
 
 namespace quenor {
 
@@ -25,12 +28,14 @@ namespace {
 // Record offsets are 32-bit: the converted text must stay below 2 GiB.
 constexpr std::size_t kMaxFileSize = static_cast<std::size_t>(std::numeric_limits<int32_t>::max()) - 16;
 
-struct RawFile {
-  std::unique_ptr<char[]> bytes;
-  std::size_t length = 0;  // bytes of text, a NUL follows them
-};
-
 enum class IndexOutcome { Done, IndividualTooLarge, FamilyTooLarge };
+
+// Bounds on what a text can hold, for room taken ahead: a person's record
+// ("0 @ INDI", "1 NAME " and line ends) takes at least 16 bytes, a FAMS line
+// 7, and a name in the list at most 40.
+constexpr std::size_t kShortestPersonRecord = 16;
+constexpr std::size_t kShortestFamsLine = 7;
+constexpr std::size_t kLongestListName = 40;
 
 std::string PathText(const std::string& path) { return Cp1252FromUtf8(path); }
 
@@ -41,6 +46,10 @@ std::string TooLargeText() {
 
 void RefuseFile(UserInterface& ui, const std::string& path, const std::string& text) {
   ui.ShowMessage(PathText(path), text, MessageIcon::Stop);
+}
+
+void RefuseUnreadable(UserInterface& ui, const std::string& path) {
+  RefuseFile(ui, path, "Impossible de lire ce fichier."_ansi);
 }
 
 // A folder, a device or a pipe is refused before it is opened (reading it
@@ -59,17 +68,56 @@ bool IsReadableRegularFile(UserInterface& ui, const std::string& path) {
   return true;
 }
 
-// Reads the whole file; tells the user and returns false when it cannot.
-bool ReadWholeFile(UserInterface& ui, const std::string& path, RawFile& file) {
+// The bytes of a file taken in, a NUL after them.
+struct RawText {
+  LargeBuffer bytes;
+  std::size_t length = 0;
+  bool markSaysUtf8 = false;  // a byte order mark said UTF-8 or UTF-16
+  std::string_view View() const { return std::string_view(bytes.Data(), length); }
+};
+
+bool MakeRoom(UserInterface& ui, RawText& raw, std::size_t length) {
+  if (!raw.bytes.Resize(length + 1)) {
+    TellOutOfMemory(ui);
+    return false;
+  }
+  raw.length = length;
+  raw.bytes.Data()[length] = '\0';
+  return true;
+}
+
+// A UTF-16 file (its mark already read) decoded to UTF-8.
+bool TakeInUtf16(UserInterface& ui, const std::string& path, const ReadOnlyFile& file, std::size_t size,
+                 bool bigEndian, RawText& raw) {
+  std::string bytes(size, '\0');
+  if (!file.ReadInto(bytes.data(), 0, size)) {
+    RefuseUnreadable(ui, path);
+    return false;
+  }
+  const std::string utf8 = DecodeUtf16ToUtf8(std::string_view(bytes).substr(2), bigEndian);
+  bytes = {};
+  if (utf8.size() > kMaxFileSize) {
+    RefuseFile(ui, path, TooLargeText());
+    return false;
+  }
+  if (!MakeRoom(ui, raw, utf8.size())) return false;
+  std::memcpy(raw.bytes.Data(), utf8.data(), utf8.size());
+  return true;
+}
+
+// Reads the whole file, without its byte order mark, on every thread of the
+// pool; tells the user and returns false when it cannot.
+bool ReadWholeFile(UserInterface& ui, const std::string& path, WorkerPool& workers, std::size_t pieceSize,
+                   RawText& raw) {
   if (!IsReadableRegularFile(ui, path)) return false;
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) {
+  ReadOnlyFile file;
+  if (!file.Open(path)) {
     RefuseFile(ui, path, "Impossible d'ouvrir ce fichier.\n\nVérifiez qu'il existe et que vous avez le droit de le lire."_ansi);
     return false;
   }
-  const std::streamoff size = in.tellg();
+  const int64_t size = file.Size();
   if (size < 0) {
-    RefuseFile(ui, path, "Impossible de lire ce fichier."_ansi);
+    RefuseUnreadable(ui, path);
     return false;
   }
   if (static_cast<unsigned long long>(size) > kMaxFileSize) {
@@ -77,54 +125,32 @@ bool ReadWholeFile(UserInterface& ui, const std::string& path, RawFile& file) {
     return false;
   }
   const auto length = static_cast<std::size_t>(size);
-  file.bytes.reset(new (std::nothrow) char[length + 1]);
-  if (!file.bytes) {
-    TellOutOfMemory(ui);
+  char start[3] = {};
+  const std::size_t peeked = std::min<std::size_t>(length, sizeof start);
+  if (!file.ReadInto(start, 0, peeked)) {
+    RefuseUnreadable(ui, path);
     return false;
   }
-  in.seekg(0);
-  if (length > 0 && !in.read(file.bytes.get(), static_cast<std::streamsize>(length))) {
-    file.bytes.reset();
-    RefuseFile(ui, path, "Impossible de lire ce fichier."_ansi);
+  const ByteOrderMark mark = DetectByteOrderMark(std::string_view(start, peeked));
+  raw.markSaysUtf8 = mark != ByteOrderMark::None;
+  if (mark == ByteOrderMark::Utf16LittleEndian || mark == ByteOrderMark::Utf16BigEndian) {
+    return TakeInUtf16(ui, path, file, length, mark == ByteOrderMark::Utf16BigEndian, raw);
+  }
+  const std::size_t skipped = mark == ByteOrderMark::Utf8 ? 3 : 0;
+  if (!MakeRoom(ui, raw, length - skipped)) return false;
+  if (!file.ReadInto(raw.bytes.Data(), skipped, raw.length, workers, pieceSize)) {
+    raw.bytes.Release();
+    RefuseUnreadable(ui, path);
     return false;
   }
-  file.bytes[length] = '\0';
-  file.length = length;
   return true;
 }
 
-// Takes off a byte order mark; a UTF-16 file is decoded to UTF-8 first.
-// Returns true when the mark says the text is UTF-8 (whatever the header says).
-bool TakeOffByteOrderMark(RawFile& file) {
-  const std::string_view bytes(file.bytes.get(), file.length);
-  switch (DetectByteOrderMark(bytes)) {
-    case ByteOrderMark::None:
-      return false;
-    case ByteOrderMark::Utf8:
-      std::memmove(file.bytes.get(), file.bytes.get() + 3, file.length - 3 + 1);
-      file.length -= 3;
-      return true;
-    case ByteOrderMark::Utf16LittleEndian:
-    case ByteOrderMark::Utf16BigEndian: {
-      const bool bigEndian = DetectByteOrderMark(bytes) == ByteOrderMark::Utf16BigEndian;
-      const std::string utf8 = DecodeUtf16ToUtf8(bytes.substr(2), bigEndian);
-      std::unique_ptr<char[]> decoded(new char[utf8.size() + 1]);
-      std::memcpy(decoded.get(), utf8.data(), utf8.size());
-      decoded[utf8.size()] = '\0';
-      file.bytes = std::move(decoded);
-      file.length = utf8.size();
-      return true;
-    }
-  }
-  return false;
-}
-
 // The first line (up to 254 characters) must hold "0 HEAD".
-bool StartsAsGedcom(const RawFile& file) {
+bool StartsAsGedcom(std::string_view text) {
   std::size_t end = 0;
-  while (end < file.length && end < 254 && file.bytes[end] != '\n' && file.bytes[end] != '\r') ++end;
-  const std::string_view first(file.bytes.get(), end);
-  return first.find("0 HEAD") != std::string_view::npos;
+  while (end < text.size() && end < 254 && text[end] != '\n' && text[end] != '\r') ++end;
+  return text.substr(0, end).find("0 HEAD") != std::string_view::npos;
 }
 
 // The folder of the file, without its final separator, as a report title shows it.
@@ -137,99 +163,53 @@ std::string DataFolderOf(const std::string& path) {
   return PathText(slash == std::string::npos ? std::string() : full.substr(0, slash));
 }
 
-// A NUL inside the file would cut a line in two: it becomes a blank.
-void BlankOutNuls(char* text, std::size_t length) {
-  char* const end = text + length;
-  for (char* p = text; (p = static_cast<char*>(std::memchr(p, '\0', static_cast<std::size_t>(end - p)))) != nullptr;) {
-    *p++ = ' ';
-  }
-}
-
-// Cuts the text into record texts: every line feed followed by "0" becomes NUL.
-void CutIntoRecords(char* text, std::size_t length) {
-  // Written without a branch so that the compiler can treat many bytes at once.
-  for (std::size_t i = 0; i + 1 < length; ++i) {
-    const char c = text[i];
-    text[i] = (c == '\n') & (text[i + 1] == '0') ? '\0' : c;
-  }
-}
-
-int32_t ParentFamilyOf(const char* record) {
-  const char* famc = std::strstr(record, " FAMC ");
-  if (famc == nullptr) return 0;
-  const char* p = famc + 6;
-  if (*p == '@') ++p;
-  return ReadRecordNumber(p);
-}
-
-IndexOutcome IndexRecords(GedcomIndex& index, SortList& list, int& skippedWithoutNumber) {
-  char* text = index.MutableText();
-  const std::size_t length = index.TextLength();
-  std::size_t position = 0;
-  while (position + 1 < length) {
-    const char* record = text + position;
-    const std::size_t recordLength = std::strlen(record);
-    if (std::strstr(record, "@ INDI") != nullptr) {
-      if (std::strstr(record, "1 NAME ") != nullptr) {
-        const int32_t n = RecordNumberOf(record);
-        if (n > GedcomIndex::kMaxIndividual) return IndexOutcome::IndividualTooLarge;
-        if (n <= 0) {
-          ++skippedWithoutNumber;
-        } else {
-          index.SetIndividual(n, static_cast<int32_t>(position), ParentFamilyOf(record));
-          list.Add(n, PersonName(index, 1, n), static_cast<int32_t>(position));
-        }
-      }
-    } else if (std::strstr(record, "@ FAM") != nullptr) {
-      const int32_t f = RecordNumberOf(record);
-      if (f > GedcomIndex::kMaxFamily) return IndexOutcome::FamilyTooLarge;
-      if (f <= 0) {
-        ++skippedWithoutNumber;
-      } else {
-        index.SetFamily(f, static_cast<int32_t>(position));
-      }
-    } else if (std::strstr(record, "0 TRLR") != nullptr) {
-      break;
+// The character set of a file whose header declares none: UTF-8 when the
+// whole text is well-formed UTF-8 with some character beyond ASCII. No
+// character lies across two blocks, so the blocks are checked apart.
+CharacterSet UndeclaredCharacterSet(std::string_view text, const std::vector<std::size_t>& blocks,
+                                    WorkerPool& workers) {
+  std::atomic<bool> malformed{false};
+  std::atomic<bool> beyondAscii{false};
+  workers.Run(static_cast<int>(blocks.size()), [&](int i) {
+    const auto k = static_cast<std::size_t>(i);
+    const std::size_t end = k + 1 < blocks.size() ? blocks[k + 1] : text.size();
+    const std::string_view block = text.substr(blocks[k], end - blocks[k]);
+    if (malformed) return;
+    if (IsUtf8WithNonAscii(block)) {
+      beyondAscii = true;
+    } else if (std::any_of(block.begin(), block.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+      malformed = true;
     }
-    position += recordLength + 1;
-  }
-  return IndexOutcome::Done;
-}
-
-// Prepares the text of the file in the index: line ends, conversion, final NUL.
-void AdoptConvertedText(GedcomIndex& index, RawFile file, CharacterSet charset) {
-  std::size_t length = NormalizeLineEnds(file.bytes.get(), file.length);
-  length = ConvertToCp1252(file.bytes.get(), length, charset);
-  BlankOutNuls(file.bytes.get(), length);
-  // The final line feed becomes the NUL that ends the last record.
-  if (length > 0 && file.bytes[length - 1] == '\n') --length;
-  file.bytes[length] = '\0';
-  index.AdoptText(std::move(file.bytes), length + 1);
+  });
+  return beyondAscii && !malformed ? CharacterSet::Utf8 : CharacterSet::Ansi;
 }
 
 // One file read, converted and indexed: the chosen file, or its renumbered copy.
 class FileLoad {
  public:
-  FileLoad(UserInterface& ui, GedcomIndex& index, GedcomLoad& load) : ui_(ui), index_(index), load_(load) {}
+  FileLoad(UserInterface& ui, GedcomIndex& index, GedcomLoad& load, WorkerPool& workers,
+           const LoadBlockSizes& sizes)
+      : ui_(ui), index_(index), load_(load), workers_(workers), sizes_(sizes) {}
 
   // False when the file was refused (the user was told).
   bool TakeIn(const std::string& path) {
-    index_.Clear();
-    RawFile file;
-    if (!ReadWholeFile(ui_, path, file)) return false;
-    const bool markSaysUtf8 = TakeOffByteOrderMark(file);
-    if (file.length > kMaxFileSize) {
-      RefuseFile(ui_, path, TooLargeText());
+    raw_.bytes = index_.ReleaseText();
+    if (!ReadWholeFile(ui_, path, workers_, sizes_.read, raw_)) {
+      raw_.bytes.Release();
       return false;
     }
-    if (!StartsAsGedcom(file)) {
+    if (!StartsAsGedcom(raw_.View())) {
+      raw_.bytes.Release();
       RefuseFile(ui_, path, "Ce fichier n'a pas le format GEDCOM");
       return false;
     }
     ui_.SetCaption("Fichier de données: "_ansi + PathText(path));
-    const CharacterSet charset =
-        markSaysUtf8 ? CharacterSet::Utf8 : DetectCharacterSet(std::string_view(file.bytes.get(), file.length));
-    AdoptConvertedText(index_, std::move(file), charset);
+    blocks_ = RecordBlockStarts(raw_.View(), sizes_.records);
+    charset_ = CharacterSet::Utf8;
+    if (!raw_.markSaysUtf8) {
+      const auto declared = DeclaredCharacterSet(raw_.View());
+      charset_ = declared ? *declared : UndeclaredCharacterSet(raw_.View(), blocks_, workers_);
+    }
     load_.textPath = path;
     return true;
   }
@@ -237,29 +217,94 @@ class FileLoad {
   IndexOutcome Index() {
     ui_.ShowStatus("Lecture du fichier de données en cours..."_ansi);
     ui_.HideReport();
-    CutIntoRecords(index_.MutableText(), index_.TextLength());
     load_.list.Clear();
+    load_.marriages.Clear();
     load_.skippedWithoutNumber = 0;
-    return IndexRecords(index_, load_.list, load_.skippedWithoutNumber);
+    ReserveRoom();
+    std::vector<IndexedBlock> indexed(blocks_.size());
+    std::vector<std::size_t> lengths(blocks_.size());
+    char* const text = raw_.bytes.Data();
+    IndexStop stop = IndexStop::None;
+    // Blocks are converted and read on any thread, and put into the index in
+    // file order while later ones are still being read.
+    OrderedWork work;
+    work.count = static_cast<int>(blocks_.size());
+    work.produce = [&](int i) {
+      const auto k = static_cast<std::size_t>(i);
+      const std::size_t rawLength = BlockEnd(k) - blocks_[k];
+      lengths[k] = ConvertRecordBlock(text + blocks_[k], rawLength, charset_);
+      // What conversion freed before the next block: empty record texts.
+      if (lengths[k] < rawLength) std::memset(text + blocks_[k] + lengths[k], 0, rawLength - lengths[k]);
+      IndexRecordBlock(text, blocks_[k], blocks_[k] + lengths[k], indexed[k]);
+    };
+    // Every block is converted; those after the one that stops the pass are
+    // not indexed.
+    work.consume = [&](int i) {
+      IndexedBlock& block = indexed[static_cast<std::size_t>(i)];
+      if (stop == IndexStop::None) {
+        PutInIndex(block);
+        stop = block.stop;
+      }
+      block = IndexedBlock();
+      return true;
+    };
+    RunInOrder(work, workers_);
+    index_.AdoptText(std::move(raw_.bytes), blocks_.back() + lengths.back());
+    switch (stop) {
+      case IndexStop::IndividualTooLarge: return IndexOutcome::IndividualTooLarge;
+      case IndexStop::FamilyTooLarge: return IndexOutcome::FamilyTooLarge;
+      default: return IndexOutcome::Done;
+    }
   }
 
  private:
+  // Room for the most the text can hold, taken only as it is filled: the
+  // list never moves while blocks are put into it.
+  void ReserveRoom() {
+    const std::size_t entries = raw_.length / kShortestPersonRecord + 1;
+    load_.list.Reserve(entries, std::min(raw_.length, entries * kLongestListName), raw_.length / kShortestFamsLine + 1);
+    load_.marriages.Reserve(GedcomIndex::kMaxFamily);
+  }
+
+  std::size_t BlockEnd(std::size_t k) const { return k + 1 < blocks_.size() ? blocks_[k + 1] : raw_.length; }
+
+  void PutInIndex(IndexedBlock& block) {
+    for (const IndividualPlace& person : block.individuals) {
+      // A later record with the same number wins; both are counted.
+      if (index_.Individual(person.number).recordOffset != 0) load_.list.NoteRepeatedNumber(person.number);
+      index_.SetIndividual(person.number, person.recordOffset, person.parentFamily);
+    }
+    const uint32_t lines = load_.marriages.Append(std::move(block.marriages));
+    for (const FamilyPlace& family : block.families) {
+      index_.SetFamily(family.number, family.recordOffset);
+      load_.marriages.Assign(family.number, lines, family.marriage);
+    }
+    load_.list.Append(block.entries);
+    load_.skippedWithoutNumber += block.skippedWithoutNumber;
+  }
+
   UserInterface& ui_;
   GedcomIndex& index_;
   GedcomLoad& load_;
+  WorkerPool& workers_;
+  const LoadBlockSizes& sizes_;
+  RawText raw_;
+  std::vector<std::size_t> blocks_;
+  CharacterSet charset_ = CharacterSet::Ansi;
 };
 
 void LoadChosenFile(const std::string& path, UserInterface& ui, GedcomIndex& index, RenumberingState& renumbering,
-                    GedcomLoad& load) {
+                    WorkerPool& workers, const LoadBlockSizes& sizes, GedcomLoad& load) {
   renumbering.pending = false;
   renumbering.done = false;
-  FileLoad file(ui, index, load);
+  FileLoad file(ui, index, load, workers, sizes);
   if (!file.TakeIn(path)) return;
   load.dataFolder = DataFolderOf(path);
   IndexOutcome outcome = file.Index();
   if (outcome != IndexOutcome::Done) {
     index.Clear();  // the partial index is of no further use
     load.list.Clear();
+    load.marriages.Clear();
     const RenumberedCopy copy = MakeRenumberedCopy(path, ui, renumbering);
     if (copy.path.empty()) {
       load.result = copy.failure;
@@ -285,13 +330,14 @@ void LoadChosenFile(const std::string& path, UserInterface& ui, GedcomIndex& ind
 }  // namespace
 
 GedcomLoad LoadGedcom(const std::string& path, UserInterface& ui, GedcomIndex& index,
-                      RenumberingState& renumbering) {
+                      RenumberingState& renumbering, WorkerPool& workers, const LoadBlockSizes& sizes) {
   GedcomLoad load;
   try {
-    LoadChosenFile(path, ui, index, renumbering, load);
+    LoadChosenFile(path, ui, index, renumbering, workers, sizes, load);
   } catch (const std::bad_alloc&) {
     index.Clear();
     load.list.Clear();
+    load.marriages.Clear();
     load.result = LoadResult::Refused;
     TellOutOfMemory(ui);
   }

@@ -2,14 +2,17 @@
 // Loading a GEDCOM file into an index: check, read, convert, cut into
 // records, index; a file whose numbers exceed the tables goes through the
 // renumbering and its copy is loaded instead.
+#include <cstddef>
 #include <string>
 
+#include "gedcom/marriage_lines.h"
 #include "gedcom/sort_list.h"
 
 namespace quenor {
 
 class GedcomIndex;
 class UserInterface;
+class WorkerPool;
 struct RenumberingState;
 
 enum class LoadResult {
@@ -26,16 +29,27 @@ struct GedcomLoad {
   std::string textPath;
   std::string dataFolder;  // folder of the chosen file, Windows-1252, as report titles show it
   SortList list;           // every indexed individual, in file order, for the alphabetical list
+  MarriageLines marriages;  // the marriage line of every indexed family, for the same list
   int skippedWithoutNumber = 0;  // records whose identifier holds no digit
   bool renumbered = false;       // the index holds the renumbered copy
 };
 
-// Loads the file at `path` (UTF-8) into `index`, which is cleared first. The
-// user is told of every refusal through `ui`, which also gets the caption and
-// the status texts of the load. `renumbering` keeps the private folder of the
-// renumbered copies from one load to the next.
+// How a load cuts its work for the threads: the file is read in pieces of
+// `read` bytes, and its records are converted and indexed in blocks of about
+// `records` bytes, each starting with a record. The index, the messages and
+// the reports are the same whatever the sizes and the threads.
+struct LoadBlockSizes {
+  std::size_t read = std::size_t{4} << 20;
+  std::size_t records = std::size_t{1} << 20;
+};
+
+// Loads the file at `path` (UTF-8) into `index`, which is cleared first, on
+// the threads of `workers`. The user is told of every refusal through `ui`,
+// which also gets the caption and the status texts of the load, all from the
+// calling thread. `renumbering` keeps the private folder of the renumbered
+// copies from one load to the next.
 GedcomLoad LoadGedcom(const std::string& path, UserInterface& ui, GedcomIndex& index,
-                      RenumberingState& renumbering);
+                      RenumberingState& renumbering, WorkerPool& workers, const LoadBlockSizes& sizes = {});
 
 // "%d enregistrement(s) dont l'identifiant ne porte aucun numéro ..." when
 // `count` is not 0.

@@ -1,10 +1,12 @@
 #include "gedcom/list_entry_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <string_view>
 
 #include "gedcom/gedcom_index.h"
-#include "gedcom/record_fields.h"
+#include "gedcom/marriage_lines.h"
 #include "gedcom/sort_list.h"
 
 namespace quenor {
@@ -14,34 +16,9 @@ constexpr std::size_t kNumberWidth = 7;
 constexpr std::size_t kNameWidth = 40;
 constexpr std::size_t kContinuationIndent = 49;
 constexpr std::size_t kMarriagesShown = 6;
-constexpr std::size_t kChunkSize = 4 << 20;
-constexpr std::size_t kLineBytesGuess = 128;  // a person line and a further marriage, about
-
-// The marriage line of each family, computed once however many spouses name it.
-class MarriageLineCache {
- public:
-  explicit MarriageLineCache(const GedcomIndex& index)
-      : index_(index), slots_(static_cast<std::size_t>(index.FlatFamilyLimit()) + 1, 0) {}
-
-  const std::string& LineOf(int32_t family) {
-    if (family < 0 || static_cast<std::size_t>(family) >= slots_.size()) {
-      outside_ = MarriageLine(index_, family);
-      return outside_;
-    }
-    uint32_t& slot = slots_[static_cast<std::size_t>(family)];
-    if (slot == 0) {
-      lines_.push_back(MarriageLine(index_, family));
-      slot = static_cast<uint32_t>(lines_.size());
-    }
-    return lines_[slot - 1];
-  }
-
- private:
-  const GedcomIndex& index_;
-  std::vector<uint32_t> slots_;  // 0: not computed yet, else 1 + place in lines_
-  std::vector<std::string> lines_;
-  std::string outside_;
-};
+// Entries gathered together: the memory accesses of one entry do not wait
+// for those of the one before.
+constexpr std::size_t kBatch = 64;
 
 void AppendNumber(std::string& out, int32_t n) {
   char digits[16];
@@ -51,56 +28,75 @@ void AppendNumber(std::string& out, int32_t n) {
   out.append(digits, length);
 }
 
-// "%7ld  %-40s %s" then "%49s %s" for the further marriages (a marriage
-// always starts in column 51).
-void AppendPersonLines(std::string& out, const GedcomIndex& index, MarriageLineCache& marriages, int32_t n,
-                       std::string_view name) {
-  AppendNumber(out, n);
-  out.append("  ");
-  out.append(name);
-  if (name.size() < kNameWidth) out.append(kNameWidth - name.size(), ' ');
-  out.push_back(' ');
-  std::size_t shown = 0;
-  ForEachSpouseFamily(index, n, [&](int32_t family) {
-    const std::string& marriage = marriages.LineOf(family);
-    if (marriage.empty()) return true;
-    if (shown > 0) out.append(kContinuationIndent + 1, ' ');
-    out.append(marriage);
-    out.append("\r\n");
-    return ++shown < kMarriagesShown;
-  });
-  if (shown == 0) out.append("\r\n");
-}
-
 }  // namespace
 
-ListEntryLines::ListEntryLines(const GedcomIndex& index, const SortList& list) {
-  MarriageLineCache marriages(index);
-  places_.reserve(list.Size());
-  // A short list takes no more room than it needs.
-  chunks_.emplace_back().reserve(std::min(kChunkSize, list.Size() * kLineBytesGuess));
-  for (std::size_t i = 0; i < list.Size(); ++i) {
-    if (chunks_.back().size() >= kChunkSize) chunks_.emplace_back().reserve(kChunkSize + 4096);
-    std::string& chunk = chunks_.back();
-    const std::size_t start = chunk.size();
-    const int32_t n = list.Number(i);
-    // The name is read again from the record the index holds for n, unless
-    // that is the very record the list's name came from (a later record
-    // with the same number wins, and then gives its name to both lines).
-    const int32_t offset = index.Individual(n).recordOffset;
-    if (offset != 0 && offset == list.RecordOffset(i)) {
-      AppendPersonLines(chunk, index, marriages, n, list.Name(i));
-    } else {
-      AppendPersonLines(chunk, index, marriages, n, PersonName(index, 1, n));
+// What the lines of a few entries are made of.
+struct ListEntryLines::Batch {
+  struct Person {
+    int32_t number = 0;
+    std::string_view name;
+    std::size_t firstMarriage = 0;  // in `marriages`
+    std::size_t marriageCount = 0;
+  };
+  std::array<Person, kBatch> persons;
+  std::size_t size = 0;
+  std::array<std::string_view, kBatch * kMarriagesShown> marriages;
+};
+
+void ListEntryLines::Gather(std::span<const uint32_t> entries, Batch& batch) const {
+  batch.size = entries.size();
+  std::array<std::size_t, kBatch> sources{};
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const uint32_t entry = entries[i];
+    const int32_t n = list_.Number(entry);
+    // The entry whose record the index holds for n: the last of those that
+    // carry n. The header at offset 0 stands for no record: no name, no family.
+    std::size_t source = list_.IsRepeatedNumber(n) ? list_.EntryOfRecord(index_.Individual(n).recordOffset) : entry;
+    if (source < list_.Size() && list_.RecordOffset(source) == 0) source = list_.Size();
+    sources[i] = source;
+    batch.persons[i] = {n, source < list_.Size() ? list_.Name(source) : std::string_view(), 0, 0};
+  }
+  std::size_t marriages = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    Batch::Person& person = batch.persons[i];
+    person.firstMarriage = marriages;
+    if (sources[i] >= list_.Size()) continue;
+    for (const int32_t family : list_.SpouseFamilies(sources[i])) {
+      const std::string_view marriage = marriages_.Of(family);
+      if (marriage.empty()) continue;
+      __builtin_prefetch(marriage.data());
+      batch.marriages[marriages++] = marriage;
+      if (++person.marriageCount == kMarriagesShown) break;
     }
-    places_.push_back(Place{static_cast<uint32_t>(chunks_.size() - 1), static_cast<uint32_t>(start),
-                            static_cast<uint32_t>(chunk.size() - start)});
+    __builtin_prefetch(person.name.data());
   }
 }
 
-std::string_view ListEntryLines::Of(std::size_t entry) const {
-  const Place& place = places_[entry];
-  return std::string_view(chunks_[place.chunk]).substr(place.offset, place.length);
+void ListEntryLines::Compose(const Batch& batch, std::string& out) {
+  for (std::size_t i = 0; i < batch.size; ++i) {
+    const Batch::Person& person = batch.persons[i];
+    // "%7ld  %-40s %s" then "%49s %s" for the further marriages (a marriage
+    // always starts in column 51).
+    AppendNumber(out, person.number);
+    out.append("  ");
+    out.append(person.name);
+    if (person.name.size() < kNameWidth) out.append(kNameWidth - person.name.size(), ' ');
+    out.push_back(' ');
+    for (std::size_t m = 0; m < person.marriageCount; ++m) {
+      if (m > 0) out.append(kContinuationIndent + 1, ' ');
+      out.append(batch.marriages[person.firstMarriage + m]);
+      out.append("\r\n");
+    }
+    if (person.marriageCount == 0) out.append("\r\n");
+  }
+}
+
+void ListEntryLines::Append(std::span<const uint32_t> entries, std::string& out) const {
+  Batch batch;
+  for (std::size_t first = 0; first < entries.size(); first += kBatch) {
+    Gather(entries.subspan(first, std::min(kBatch, entries.size() - first)), batch);
+    Compose(batch, out);
+  }
 }
 
 }  // namespace quenor

@@ -1,34 +1,39 @@
 #pragma once
-// The person lines of the alphabetical list, made for every entry of the
-// sort list before they are written in name order.
+// The person lines of the alphabetical list, made from what the indexing
+// pass kept of each entry (name, families) and of each family (marriage
+// line), so that the lines of any entries can be made on any thread without
+// reading the records again.
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace quenor {
 
 class GedcomIndex;
+class MarriageLines;
 class SortList;
 
 class ListEntryLines {
  public:
-  // Makes the lines of every entry in file order, the order in which the
-  // records lie in memory.
-  ListEntryLines(const GedcomIndex& index, const SortList& list);
+  ListEntryLines(const GedcomIndex& index, const SortList& list, const MarriageLines& marriages)
+      : index_(index), list_(list), marriages_(marriages) {}
 
-  // The lines of one entry, each ended by CR LF: "%7ld  %-40s %s" with the
-  // first marriage, then "%49s %s" for the second to sixth.
-  std::string_view Of(std::size_t entry) const;
+  // Appends the lines of the entries, in their order, each line ended by
+  // CR LF: "%7ld  %-40s %s" with the first marriage, then "%49s %s" for the
+  // second to sixth. Name and marriages are those of the record the index
+  // holds for the entry's number: a later record with the same number gives
+  // them to both lines.
+  void Append(std::span<const uint32_t> entries, std::string& out) const;
 
  private:
-  struct Place {
-    uint32_t chunk;
-    uint32_t offset;
-    uint32_t length;
-  };
-  std::vector<std::string> chunks_;
-  std::vector<Place> places_;
+  struct Batch;
+  void Gather(std::span<const uint32_t> entries, Batch& batch) const;
+  static void Compose(const Batch& batch, std::string& out);
+
+  const GedcomIndex& index_;
+  const SortList& list_;
+  const MarriageLines& marriages_;
 };
 
 }  // namespace quenor

@@ -315,6 +315,8 @@ bool ReadNameParts(const GedcomIndex& index, int32_t n, NameParts& parts) {
   return record != nullptr && SplitName(record, parts);
 }
 
+bool ReadRecordNameParts(const char* record, NameParts& parts) { return SplitName(record, parts); }
+
 void AppendName(const NameParts& parts, int format, std::string& out) {
   const std::size_t start = out.size();
   switch (format) {
@@ -400,7 +402,10 @@ std::string TranslateDate(std::string_view date) {
 
 void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& out) {
   const char* record = index.FamilyRecord(family);
-  if (record == nullptr) return;
+  if (record != nullptr) AppendRecordMarriageLine(record, out);
+}
+
+void AppendRecordMarriageLine(const char* record, std::string& out) {
   const char* line = MarriageEventLine(record);
   if (line == nullptr) return;
   const char* lineEnd = LineEnd(line);
@@ -435,7 +440,10 @@ std::string MarriageLine(const GedcomIndex& index, int32_t family) {
 
 void ForEachSpouseFamily(const GedcomIndex& index, int32_t n, const std::function<bool(int32_t)>& visit) {
   const char* record = index.IndividualRecord(n);
-  if (record == nullptr) return;
+  if (record != nullptr) ForEachSpouseFamilyOfRecord(record, visit);
+}
+
+void ForEachSpouseFamilyOfRecord(const char* record, const std::function<bool(int32_t)>& visit) {
   // The FAMS lines close a record that may be long: the library's search
   // crosses long texts quickest.
   for (const char* found = std::strstr(record, " FAMS "); found != nullptr; found = std::strstr(found + 1, " FAMS ")) {

@@ -27,6 +27,9 @@ struct NameParts {
 // 1..10,000,000 or has no usable name (PersonName is then empty).
 bool ReadNameParts(const GedcomIndex& index, int32_t n, NameParts& parts);
 
+// The same from a record text (an individual's record of the loaded text).
+bool ReadRecordNameParts(const char* record, NameParts& parts);
+
 // Appends the name in `format` (as PersonName gives it) to `out`.
 void AppendName(const NameParts& parts, int format, std::string& out);
 
@@ -42,6 +45,8 @@ void AppendTranslatedDate(std::string_view date, std::string& out);
 // "%17s %s" of the family's marriage date and place, empty without a MARR event.
 std::string MarriageLine(const GedcomIndex& index, int32_t family);
 void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& out);
+// The same from a family's record text.
+void AppendRecordMarriageLine(const char* record, std::string& out);
 
 // The marriage lines of the person's families (in the order of the FAMS
 // lines), those with a marriage event only; unfilled places are empty.
@@ -50,6 +55,8 @@ std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n);
 // Calls `visit` with the family number of each " FAMS " line of the person's
 // record, in order, while it returns true (the walk of MarriagesOf).
 void ForEachSpouseFamily(const GedcomIndex& index, int32_t n, const std::function<bool(int32_t)>& visit);
+// The same over a person's record text.
+void ForEachSpouseFamilyOfRecord(const char* record, const std::function<bool(int32_t)>& visit);
 
 // "%s et %s" of the parents (format 0), the one known parent alone, or empty.
 std::string CoupleName(const GedcomIndex& index, int32_t n);

@@ -25,6 +25,22 @@ bool HasHighBit(const unsigned char* bytes) {
   return (word & 0x8080808080808080ULL) != 0;
 }
 
+// Moves the run of ASCII bytes from `read` down to `write`, eight bytes at a
+// time; returns where the run ended, `write` following. Since `write` is
+// never after `read`, a word stored at `write` only covers bytes already read.
+std::size_t MoveAsciiRun(char* text, std::size_t read, std::size_t& write, std::size_t length) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  if (write == read) {
+    while (read + 8 <= length && !HasHighBit(bytes + read)) read += 8;
+    while (read < length && bytes[read] < 0x80) ++read;
+    write = read;
+    return read;
+  }
+  for (; read + 8 <= length && !HasHighBit(bytes + read); read += 8, write += 8) std::memcpy(text + write, text + read, 8);
+  while (read < length && bytes[read] < 0x80) text[write++] = text[read++];
+  return read;
+}
+
 // The range allowed for the byte after the lead byte: it excludes overlong
 // forms, surrogates and code points above U+10FFFF.
 bool SecondByteFits(unsigned char lead, unsigned char second) {
@@ -97,14 +113,8 @@ std::size_t ConvertUtf8ToCp1252(char* text, std::size_t length) {
   ConversionState state;
   while (read < length) {
     if (bytes[read] < 0x80) {
-      // A run of ASCII bytes is found eight bytes at a time and moved at once.
-      std::size_t run = read + 1;
-      while (run + 8 <= length && !HasHighBit(bytes + run)) run += 8;
-      while (run < length && bytes[run] < 0x80) ++run;
-      state.lastCodePoint = bytes[run - 1];
-      if (write != read) std::memmove(text + write, text + read, run - read);
-      write += run - read;
-      read = run;
+      read = MoveAsciiRun(text, read, write, length);
+      state.lastCodePoint = static_cast<unsigned char>(text[write - 1]);
       continue;
     }
     const Utf8Step step = DecodeStep(bytes + read, length - read);

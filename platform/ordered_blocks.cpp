@@ -13,8 +13,8 @@ namespace {
 
 class BlockQueue {
  public:
-  BlockQueue(const BlockWork& work, unsigned threads)
-      : work_(work), window_(2 * static_cast<int>(std::max(threads, 1u))), texts_(static_cast<std::size_t>(work.count)),
+  BlockQueue(const OrderedWork& work, unsigned threads)
+      : work_(work), window_(2 * static_cast<int>(std::max(threads, 1u))),
         ready_(static_cast<std::size_t>(work.count), false) {}
 
   // A producing thread: takes the next block while any is left.
@@ -32,13 +32,13 @@ class BlockQueue {
   void ConsumeInOrder() {
     std::unique_lock lock(mutex_);
     while (nextToConsume_ < work_.count && !stopped_) {
-      const auto i = static_cast<std::size_t>(nextToConsume_);
-      if (ready_[i]) {
-        std::string text = std::move(texts_[i]);
+      const int i = nextToConsume_;
+      if (ready_[static_cast<std::size_t>(i)]) {
         lock.unlock();
-        work_.consume(text);
+        const bool more = work_.consume(i);
         lock.lock();
         ++nextToConsume_;
+        if (!more) stopped_ = true;
         changed_.notify_all();
       } else if (nextToProduce_ < work_.count && MayProduce()) {
         ProduceOne(lock);
@@ -46,6 +46,10 @@ class BlockQueue {
         changed_.wait(lock);
       }
     }
+    // Nothing more is begun; what helpers are making is finished before the
+    // pool returns.
+    stopped_ = true;
+    changed_.notify_all();
   }
 
   void Stop(std::exception_ptr failure) {
@@ -63,19 +67,16 @@ class BlockQueue {
   void ProduceOne(std::unique_lock<std::mutex>& lock) {
     const int i = nextToProduce_++;
     lock.unlock();
-    std::string text;
-    work_.produce(i, text);
+    work_.produce(i);
     lock.lock();
-    texts_[static_cast<std::size_t>(i)] = std::move(text);
     ready_[static_cast<std::size_t>(i)] = true;
     changed_.notify_all();
   }
 
-  const BlockWork& work_;
+  const OrderedWork& work_;
   const int window_;
   std::mutex mutex_;
   std::condition_variable changed_;
-  std::vector<std::string> texts_;
   std::vector<bool> ready_;
   int nextToProduce_ = 0;
   int nextToConsume_ = 0;
@@ -85,7 +86,7 @@ class BlockQueue {
 
 }  // namespace
 
-void ProduceInOrder(const BlockWork& work, WorkerPool& pool) {
+void RunInOrder(const OrderedWork& work, WorkerPool& pool) {
   if (work.count <= 0) return;
   BlockQueue queue(work, pool.Threads());
   auto guarded = [&queue](auto&& run) {
@@ -101,6 +102,20 @@ void ProduceInOrder(const BlockWork& work, WorkerPool& pool) {
   };
   pool.Share(produce, [&] { guarded([&] { queue.ConsumeInOrder(); }); });
   if (queue.Failure()) std::rethrow_exception(queue.Failure());
+}
+
+void ProduceInOrder(const BlockWork& work, WorkerPool& pool) {
+  if (work.count <= 0) return;
+  std::vector<std::string> texts(static_cast<std::size_t>(work.count));
+  OrderedWork ordered;
+  ordered.count = work.count;
+  ordered.produce = [&](int i) { work.produce(i, texts[static_cast<std::size_t>(i)]); };
+  ordered.consume = [&](int i) {
+    const std::string text = std::move(texts[static_cast<std::size_t>(i)]);
+    work.consume(text);
+    return true;
+  };
+  RunInOrder(ordered, pool);
 }
 
 }  // namespace quenor

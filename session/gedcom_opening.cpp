@@ -32,7 +32,7 @@ void KeepLoadedFile(Session& session, const GedcomLoad& load) {
 bool WriteList(Session& session, GedcomLoad& load) {
   try {
     return WriteAlphabeticalList(session.SlotPath(kSlotAlphabeticalList), session.index, session.dataFolder,
-                                 load.list, session.ui);
+                                 load.list, load.marriages, session.ui, session.workers);
   } catch (const std::bad_alloc&) {
     session.index.Clear();
     TellOutOfMemory(session.ui);
@@ -55,7 +55,8 @@ void OfferLoadedFile(Session& session, const GedcomLoad& load) {
 
 LoadResult LoadGedcomFile(Session& session, const std::string& path) {
   ForgetEarlierFile(session);
-  GedcomLoad load = LoadGedcom(path, session.ui, session.index, session.renumbering);
+  GedcomLoad load = LoadGedcom(path, session.ui, session.index, session.renumbering, session.workers,
+                               session.loadBlocks);
   KeepLoadedFile(session, load);
   if (load.result != LoadResult::Loaded) return load.result;
   if (!WriteList(session, load)) return LoadResult::Refused;

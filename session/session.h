@@ -9,6 +9,7 @@
 #include "ancestry/ancestry_figures.h"
 #include "fanchart/fan_layout.h"
 #include "gedcom/gedcom_index.h"
+#include "gedcom/gedcom_loader.h"
 #include "gedcom/renumbering.h"
 #include "kinship/kinship_state.h"
 #include "platform/clock.h"
@@ -55,8 +56,10 @@ class Session {
 
   bool anglesInverted = false;  // "&Angles inversés", kept in QROPT.DAT
 
-  // The threads that share the load and the long reports.
+  // The threads that share the load and the long reports, and how a load
+  // cuts its work for them.
   WorkerPool workers;
+  LoadBlockSizes loadBlocks;
 
   // Shorthands for the user interface.
   void Status(const std::string& text) { ui.ShowStatus(text); }

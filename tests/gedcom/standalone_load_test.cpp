@@ -9,6 +9,7 @@
 #include "gedcom/record_fields.h"
 #include "gedcom/renumbering.h"
 #include "platform/cp1252.h"
+#include "platform/worker_pool.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/test_files.h"
 
@@ -25,7 +26,7 @@ class StandaloneLoadTest : public ::testing::Test {
   }
   GedcomLoad Load(const std::string& bytes, const std::string& name = "f.ged") {
     testing::WriteBytes(folder / name, bytes);
-    return LoadGedcom((folder / name).string(), ui, index, renumbering);
+    return LoadGedcom((folder / name).string(), ui, index, renumbering, workers);
   }
   std::size_t FilesInFolder() const {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.path()),
@@ -36,6 +37,7 @@ class StandaloneLoadTest : public ::testing::Test {
   testing::RecordingUi ui;
   GedcomIndex index;
   RenumberingState renumbering;
+  WorkerPool workers;
 };
 
 TEST_F(StandaloneLoadTest, GivesBackTheIndexTheListAndTheFileItRead) {
