@@ -347,6 +347,44 @@ TEST(LineEnds, BlankLinesStayLines) {
   EXPECT_EQ(Normalized(""), "");
 }
 
+// The line ends made one by one, byte after byte: what the quicker pass,
+// which moves lines eight bytes at a time, must give.
+std::string NormalizedByteByByte(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      out += c;
+      continue;
+    }
+    out += '\n';
+    if (i + 1 < text.size() && text[i + 1] == (c == '\r' ? '\n' : '\r')) ++i;
+  }
+  return out;
+}
+
+TEST(LineEnds, LinesOfEveryLengthMoveAsByteByByte) {
+  // Lines of 0 to 20 bytes, so that every line end falls at every place of
+  // an eight-byte word, with every line end form, and accents the UTF-8
+  // conversion moves its ASCII runs around.
+  const std::string ends[] = {"\r\n", "\n\r", "\r", "\n", "\r\r\n", "\n\n\r"};
+  std::string text;
+  std::string expected;
+  for (int length = 0; length <= 20; ++length) {
+    for (const std::string& end : ends) {
+      text += std::string(static_cast<std::size_t>(length), static_cast<char>('a' + length)) + end;
+    }
+  }
+  EXPECT_EQ(Normalized(text), NormalizedByteByByte(text));
+  std::string accented;
+  for (int length = 0; length <= 20; ++length) accented += std::string(static_cast<std::size_t>(length), 'x') + "\xC3\xA9\r\n";
+  const std::string lines = Normalized(accented);
+  EXPECT_EQ(lines, NormalizedByteByByte(accented));
+  std::string latin1;
+  for (char c : lines) latin1 += c == '\xC3' ? "" : c == '\xA9' ? "\xE9" : std::string(1, c);
+  EXPECT_EQ(FromUtf8(lines), latin1);
+}
+
 // --- byte order marks and UTF-16 -------------------------------------------
 
 TEST(ByteOrderMark, TellsUtf8AndBothUtf16Orders) {
