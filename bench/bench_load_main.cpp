@@ -76,7 +76,8 @@ struct RunTimes {
   Span sorting;   // sort by name, up to "Enregistrement..."
   Span listing;   // the alphabetical list written, to the end
   Span plainRead;
-  long memoryHighWater = 0;  // kB, at the end of the load
+  // Memory high-water mark (kB) at the end of each phase and of the load.
+  long memoryRead = 0, memoryIndexed = 0, memorySorted = 0, memoryHighWater = 0;
 };
 
 struct Series {
@@ -107,11 +108,15 @@ bool RunSeries(quenor::Session& session, TimingUi& ui, const std::string& path, 
     t.indexing = Between(indexStart, sortStart);
     t.sorting = Between(sortStart, listStart);
     t.listing = Between(listStart, end);
+    t.memoryRead = indexStart.memoryHighWater;
+    t.memoryIndexed = sortStart.memoryHighWater;
+    t.memorySorted = listStart.memoryHighWater;
     t.memoryHighWater = end.memoryHighWater;
     std::printf("%u fil%s, passe %d : %.3f s, processeur %.3f s (lecture %.3f, index %.3f, tri %.3f, liste %.3f), "
-                "mémoire maximale %.1f Mo\n",
+                "mémoire maximale après la lecture %.1f Mo, l'index %.1f Mo, le tri %.1f Mo, la liste %.1f Mo\n",
                 series.threads, series.threads > 1 ? "s" : "", pass + 1, t.total.wall, t.total.processor,
-                t.reading.wall, t.indexing.wall, t.sorting.wall, t.listing.wall, t.memoryHighWater / 1024.0);
+                t.reading.wall, t.indexing.wall, t.sorting.wall, t.listing.wall, t.memoryRead / 1024.0,
+                t.memoryIndexed / 1024.0, t.memorySorted / 1024.0, t.memoryHighWater / 1024.0);
     series.runs.push_back(t);
   }
   return true;

@@ -25,12 +25,14 @@ constexpr long long kMaxIndividuals = 10'000'000;
 
 constexpr const char* kUsage =
     "usage : quenor-gedgen [--individus N] [--codage utf8|utf8-bom|ansel|ansi] [--graine S]\n"
-    "                      [--pedigree G] [--implexe] [--lf] [--sortie FICHIER]\n"
+    "                      [--pedigree G [--cousin]] [--implexe] [--lf] [--sortie FICHIER]\n"
     "  --individus N   nombre d'individus (1000 par défaut, au plus 10000000)\n"
     "  --codage C      jeu de caractères écrit (utf8 par défaut)\n"
     "  --graine S      graine : la même graine donne le même fichier (1 par défaut)\n"
     "  --pedigree G    l'individu 1 reçoit une ascendance complète de G générations\n"
     "                  d'ancêtres distincts (G de 1 à 20 ; l'individu k y est le Sosa k)\n"
+    "  --cousin        l'individu 2^G reçoit aussi une ascendance complète de G générations,\n"
+    "                  d'autres ancêtres sauf le premier couple de la génération G, commun aux deux\n"
     "  --implexe       population d'une quinzaine de générations, peu de fondateurs,\n"
     "                  beaucoup de mariages entre cousins et de conjoints venus d'ailleurs\n"
     "  --lf            fins de ligne LF (CR LF par défaut)\n"
@@ -60,6 +62,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     }
     if (name == "--implexe") {
       options.implex = true;
+      continue;
+    }
+    if (name == "--cousin") {
+      options.population.cousinPedigree = true;
       continue;
     }
     if (name == "--aide" || name == "--help" || i + 1 >= argc) {

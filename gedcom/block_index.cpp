@@ -80,7 +80,6 @@ class BlockReader {
     if (offset != 0) AppendRecordMarriageLine(record, line_);
     const uint32_t marriage = line_.empty() ? MarriageLines::kNone : block_.marriages.Add(line_);
     block_.families.push_back({f, offset, marriage});
-    if (f > block_.highestFamily) block_.highestFamily = f;
     return true;
   }
 
@@ -92,6 +91,15 @@ class BlockReader {
 };
 
 }  // namespace
+
+void IndexedBlock::Clear() {
+  individuals.clear();
+  families.clear();
+  entries.Clear();
+  marriages.Clear();
+  skippedWithoutNumber = 0;
+  stop = IndexStop::None;
+}
 
 void IndexRecordBlock(const char* text, std::size_t start, std::size_t end, IndexedBlock& block) {
   BlockReader reader(text, block);

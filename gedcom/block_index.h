@@ -35,7 +35,9 @@ struct IndexedBlock {
   PackedTexts marriages;
   int skippedWithoutNumber = 0;  // records whose identifier holds no digit
   IndexStop stop = IndexStop::None;
-  int32_t highestFamily = 0;
+
+  // Forgets what the block gave, keeping the room it took for the next block.
+  void Clear();
 };
 
 // Walks the record texts of text[start, end), a converted block whose last

@@ -30,12 +30,15 @@ constexpr std::size_t kMaxFileSize = static_cast<std::size_t>(std::numeric_limit
 
 enum class IndexOutcome { Done, IndividualTooLarge, FamilyTooLarge };
 
-// Bounds on what a text can hold, for room taken ahead: a person's record
-// ("0 @ INDI", "1 NAME " and line ends) takes at least 16 bytes, a FAMS line
-// 7, and a name in the list at most 40.
-constexpr std::size_t kShortestPersonRecord = 16;
-constexpr std::size_t kShortestFamsLine = 7;
-constexpr std::size_t kLongestListName = 40;
+// What a text holds, at most for nearly every file, for room taken ahead
+// (a file that holds more only makes the room grow): a person for every 64
+// bytes, with a name of 32 bytes; a FAMS line for every 128 bytes; a family
+// for every 256 bytes, with a marriage line of 48 bytes.
+constexpr std::size_t kBytesPerPerson = 64;
+constexpr std::size_t kNameBytes = 32;
+constexpr std::size_t kBytesPerFamsLine = 128;
+constexpr std::size_t kBytesPerFamily = 256;
+constexpr std::size_t kMarriageLineBytes = 48;
 
 std::string PathText(const std::string& path) { return Cp1252FromUtf8(path); }
 
@@ -221,7 +224,10 @@ class FileLoad {
     load_.marriages.Clear();
     load_.skippedWithoutNumber = 0;
     ReserveRoom();
-    std::vector<IndexedBlock> indexed(blocks_.size());
+    // A few blocks are under way at any time: each takes its place in turn,
+    // keeping the room the block before it took.
+    std::vector<IndexedBlock> places(static_cast<std::size_t>(BlocksInFlight(workers_)));
+    auto place = [&](int i) -> IndexedBlock& { return places[static_cast<std::size_t>(i) % places.size()]; };
     std::vector<std::size_t> lengths(blocks_.size());
     char* const text = raw_.bytes.Data();
     IndexStop stop = IndexStop::None;
@@ -235,17 +241,17 @@ class FileLoad {
       lengths[k] = ConvertRecordBlock(text + blocks_[k], rawLength, charset_);
       // What conversion freed before the next block: empty record texts.
       if (lengths[k] < rawLength) std::memset(text + blocks_[k] + lengths[k], 0, rawLength - lengths[k]);
-      IndexRecordBlock(text, blocks_[k], blocks_[k] + lengths[k], indexed[k]);
+      IndexRecordBlock(text, blocks_[k], blocks_[k] + lengths[k], place(i));
     };
     // Every block is converted; those after the one that stops the pass are
     // not indexed.
     work.consume = [&](int i) {
-      IndexedBlock& block = indexed[static_cast<std::size_t>(i)];
+      IndexedBlock& block = place(i);
       if (stop == IndexStop::None) {
         PutInIndex(block);
         stop = block.stop;
       }
-      block = IndexedBlock();
+      block.Clear();
       return true;
     };
     RunInOrder(work, workers_);
@@ -258,12 +264,13 @@ class FileLoad {
   }
 
  private:
-  // Room for the most the text can hold, taken only as it is filled: the
-  // list never moves while blocks are put into it.
+  // Room for what the text holds, taken only as it is filled: the list
+  // seldom moves while blocks are put into it.
   void ReserveRoom() {
-    const std::size_t entries = raw_.length / kShortestPersonRecord + 1;
-    load_.list.Reserve(entries, std::min(raw_.length, entries * kLongestListName), raw_.length / kShortestFamsLine + 1);
-    load_.marriages.Reserve(GedcomIndex::kMaxFamily);
+    const std::size_t entries = raw_.length / kBytesPerPerson + 1;
+    load_.list.Reserve(entries, entries * kNameBytes, raw_.length / kBytesPerFamsLine + 1);
+    const std::size_t families = raw_.length / kBytesPerFamily + 1;
+    load_.marriages.Reserve(families, families * kMarriageLineBytes, GedcomIndex::kMaxFamily);
   }
 
   std::size_t BlockEnd(std::size_t k) const { return k + 1 < blocks_.size() ? blocks_[k + 1] : raw_.length; }
@@ -274,10 +281,11 @@ class FileLoad {
       if (index_.Individual(person.number).recordOffset != 0) load_.list.NoteRepeatedNumber(person.number);
       index_.SetIndividual(person.number, person.recordOffset, person.parentFamily);
     }
-    const uint32_t lines = load_.marriages.Append(std::move(block.marriages));
+    const uint32_t firstLine = load_.marriages.Append(block.marriages);
     for (const FamilyPlace& family : block.families) {
       index_.SetFamily(family.number, family.recordOffset);
-      load_.marriages.Assign(family.number, lines, family.marriage);
+      load_.marriages.Assign(family.number,
+                             family.marriage == MarriageLines::kNone ? family.marriage : firstLine + family.marriage);
     }
     load_.list.Append(block.entries);
     load_.skippedWithoutNumber += block.skippedWithoutNumber;

@@ -21,14 +21,22 @@ class PackedTexts {
     return std::string_view(bytes_).substr(start, ends_[i] - start);
   }
   std::size_t Size() const { return ends_.size(); }
+  // Forgets the texts, keeping the room they took.
+  void Clear() {
+    bytes_.clear();
+    ends_.clear();
+  }
   std::size_t Bytes() const { return bytes_.size(); }
-  // Where text i ends among the bytes of all, and those bytes.
-  uint32_t End(uint32_t i) const { return ends_[i]; }
-  std::string_view AllBytes() const { return bytes_; }
+  // Adds the texts of `other` after these, in their order.
+  void Append(const PackedTexts& other) {
+    const auto base = static_cast<uint32_t>(bytes_.size());
+    bytes_.append(other.bytes_);
+    for (const uint32_t end : other.ends_) ends_.push_back(base + end);
+  }
   // Room for `texts` texts of `bytes` bytes in all.
   void Reserve(std::size_t texts, std::size_t bytes) {
-    ends_.reserve(texts);
-    bytes_.reserve(bytes);
+    ends_.reserve(ends_.size() + texts);
+    bytes_.reserve(bytes_.size() + bytes);
   }
 
  private:

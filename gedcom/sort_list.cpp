@@ -64,23 +64,6 @@ uint64_t HashName(std::string_view name) {
 
 std::size_t GroupOf(uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - kGroupBits)); }
 
-// The distinct names of the list: each entry's name number, and the text of
-// each name number, kept together so that the keys and checks that follow
-// read them one after the other. Genealogies repeat names a lot, so only the
-// distinct names need a sort key.
-struct DistinctNames {
-  std::vector<uint32_t> nameOfEntry;
-  std::vector<PackedTexts> groups;  // the texts, group after group
-  std::vector<uint32_t> groupStarts;  // the number of each group's first name
-  uint32_t count = 0;
-
-  std::string_view Name(uint32_t name) const {
-    const auto after = std::upper_bound(groupStarts.begin(), groupStarts.end(), name);
-    const auto group = static_cast<std::size_t>(after - groupStarts.begin()) - 1;
-    return groups[group].Get(name - groupStarts[group]);
-  }
-};
-
 // The entries of the list gathered by group of their name's hash, each
 // group in file order.
 class HashGroups {
@@ -168,33 +151,43 @@ PackedTexts GroupNames(const SortList& list, const HashGroups& groups, std::size
   return names;
 }
 
-DistinctNames FindDistinctNames(const SortList& list, WorkerPool& pool) {
-  DistinctNames names;
-  names.nameOfEntry.resize(list.Size());
-  names.groups.resize(kGroups);
-  const HashGroups groups(list, pool);
-  pool.Run(static_cast<int>(kGroups), [&](int group) {
-    const auto g = static_cast<std::size_t>(group);
-    names.groups[g] = GroupNames(list, groups, g, names.nameOfEntry);
-  });
-  // Name numbers of the groups one after the other.
-  for (std::size_t g = 0; g < kGroups; ++g) {
-    names.groupStarts.push_back(names.count);
-    names.count += static_cast<uint32_t>(names.groups[g].Size());
+// Keeps each distinct name of the list once, instead of each entry's:
+// genealogies repeat names a lot, and only the distinct names need a key.
+void KeepDistinctNames(SortList& list, WorkerPool& pool) {
+  std::vector<uint32_t> nameOfEntry(list.Size());
+  std::vector<PackedTexts> groupNames(kGroups);
+  {
+    const HashGroups groups(list, pool);
+    pool.Run(static_cast<int>(kGroups), [&](int group) {
+      const auto g = static_cast<std::size_t>(group);
+      groupNames[g] = GroupNames(list, groups, g, nameOfEntry);
+    });
+    // Name numbers of the groups one after the other.
+    std::vector<uint32_t> starts;
+    uint32_t count = 0;
+    for (const PackedTexts& names : groupNames) {
+      starts.push_back(count);
+      count += static_cast<uint32_t>(names.Size());
+    }
+    pool.Run(static_cast<int>(kGroups), [&](int group) {
+      const auto g = static_cast<std::size_t>(group);
+      for (const uint32_t entry : groups.Group(g)) nameOfEntry[entry] += starts[g];
+    });
   }
-  pool.Run(static_cast<int>(kGroups), [&](int group) {
-    const auto g = static_cast<std::size_t>(group);
-    for (const uint32_t entry : groups.Group(g)) names.nameOfEntry[entry] += names.groupStarts[g];
-  });
-  return names;
+  PackedTexts distinct;
+  for (PackedTexts& names : groupNames) {
+    distinct.Append(names);
+    names = PackedTexts();
+  }
+  list.KeepDistinctNames(std::move(distinct), std::move(nameOfEntry));
 }
 
 // The sort keys of the distinct names, made on the threads of the pool, each
 // task with its own copy of the collation; `keys` holds their bytes. Quick
 // keys when `quick`, none at all (an empty result) when a name has none.
-std::vector<KeyedName> KeyNames(const DistinctNames& names, const Collation& collation, bool quick, WorkerPool& pool,
+std::vector<KeyedName> KeyNames(const SortList& list, const Collation& collation, bool quick, WorkerPool& pool,
                                 std::vector<std::string>& keys) {
-  const std::size_t count = names.count;
+  const std::size_t count = list.DistinctNameCount();
   std::vector<KeyedName> keyed(count);
   const int tasks = TaskCount(count, kNamesPerKeyTask);
   keys.assign(static_cast<std::size_t>(tasks), std::string());
@@ -210,7 +203,7 @@ std::vector<KeyedName> KeyNames(const DistinctNames& names, const Collation& col
     starts.reserve(end - first + 1);
     for (std::size_t k = first; k < end && !keyless; ++k) {
       starts.push_back(bytes.size());
-      const std::string_view name = names.Name(static_cast<uint32_t>(k));
+      const std::string_view name = list.DistinctName(static_cast<uint32_t>(k));
       if (!quick) {
         own->AppendSortKey(name, bytes);
       } else if (!collation.AppendQuickSortKey(name, bytes)) {
@@ -234,7 +227,7 @@ std::vector<KeyedName> KeyNames(const DistinctNames& names, const Collation& col
 // Whether the collation itself puts the names in the order of their keys,
 // with equal keys exactly for names it finds equal: the check of an order
 // got by quick keys. Neighbours are enough, the order being total.
-bool CollationAgrees(const std::vector<KeyedName>& sorted, const DistinctNames& names, const Collation& collation,
+bool CollationAgrees(const std::vector<KeyedName>& sorted, const SortList& list, const Collation& collation,
                      WorkerPool& pool) {
   std::atomic<bool> agrees{true};
   const int tasks = TaskCount(sorted.size(), kNamesPerKeyTask);
@@ -244,8 +237,8 @@ bool CollationAgrees(const std::vector<KeyedName>& sorted, const DistinctNames& 
     const std::size_t end = std::min((static_cast<std::size_t>(task) + 1) * kNamesPerKeyTask, sorted.size());
     constexpr std::size_t kAhead = 8;
     for (std::size_t i = first; i < end && agrees; ++i) {
-      if (i + kAhead < end) __builtin_prefetch(names.Name(sorted[i + kAhead].name).data());
-      const int order = own->Compare(names.Name(sorted[i - 1].name), names.Name(sorted[i].name));
+      if (i + kAhead < end) __builtin_prefetch(list.DistinctName(sorted[i + kAhead].name).data());
+      const int order = own->Compare(list.DistinctName(sorted[i - 1].name), list.DistinctName(sorted[i].name));
       if (order > 0 || (order == 0) != SameKey(sorted[i - 1], sorted[i])) agrees = false;
     }
   });
@@ -279,6 +272,14 @@ void SortListPart::Add(int32_t number, std::string_view name, int32_t recordOffs
   familyEnds_.push_back(static_cast<uint32_t>(families_.size()));
 }
 
+void SortListPart::Clear() {
+  numbers_.clear();
+  recordOffsets_.clear();
+  names_.Clear();
+  familyEnds_.clear();
+  families_.clear();
+}
+
 void SortListPart::AddSpouseFamily(int32_t family) {
   families_.push_back(family);
   familyEnds_.back() = static_cast<uint32_t>(families_.size());
@@ -287,8 +288,8 @@ void SortListPart::AddSpouseFamily(int32_t family) {
 void SortList::Clear() {
   numbers_ = {};
   recordOffsets_ = {};
-  nameEnds_ = {};
   names_ = {};
+  nameOfEntry_ = {};
   familyEnds_ = {};
   families_ = {};
   order_ = {};
@@ -299,8 +300,7 @@ void SortList::Clear() {
 void SortList::Add(int32_t number, std::string_view name, int32_t recordOffset) {
   numbers_.push_back(number);
   recordOffsets_.push_back(recordOffset);
-  names_.append(name.substr(0, kLongestName));
-  nameEnds_.push_back(static_cast<uint32_t>(names_.size()));
+  names_.Add(name.substr(0, kLongestName));
   familyEnds_.push_back(static_cast<uint32_t>(families_.size()));
 }
 
@@ -312,23 +312,38 @@ void SortList::AddSpouseFamily(int32_t family) {
 void SortList::Reserve(std::size_t entries, std::size_t nameBytes, std::size_t families) {
   numbers_.reserve(numbers_.size() + entries);
   recordOffsets_.reserve(recordOffsets_.size() + entries);
-  nameEnds_.reserve(nameEnds_.size() + entries);
+
   familyEnds_.reserve(familyEnds_.size() + entries);
-  names_.reserve(names_.size() + nameBytes);
+  names_.Reserve(entries, nameBytes);
   families_.reserve(families_.size() + families);
 }
 
 void SortList::Append(const SortListPart& part) {
-  const auto nameBase = static_cast<uint32_t>(names_.size());
   const auto familyBase = static_cast<uint32_t>(families_.size());
   numbers_.insert(numbers_.end(), part.numbers_.begin(), part.numbers_.end());
   recordOffsets_.insert(recordOffsets_.end(), part.recordOffsets_.begin(), part.recordOffsets_.end());
   for (std::size_t i = 0; i < part.Size(); ++i) {
-    nameEnds_.push_back(nameBase + static_cast<uint32_t>(part.names_.End(static_cast<uint32_t>(i))));
     familyEnds_.push_back(familyBase + part.familyEnds_[i]);
   }
-  names_.append(part.names_.AllBytes());
+  names_.Append(part.names_);
   families_.insert(families_.end(), part.families_.begin(), part.families_.end());
+}
+
+void SortList::KeepDistinctNames(PackedTexts names, std::vector<uint32_t> nameOfEntry) {
+  names_ = std::move(names);
+  nameOfEntry_ = std::move(nameOfEntry);
+}
+
+void SortList::RenumberDistinctNames(const std::vector<uint32_t>& order) {
+  PackedTexts renumbered;
+  renumbered.Reserve(order.size(), names_.Bytes());
+  std::vector<uint32_t> numberOf(order.size());
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    renumbered.Add(names_.Get(order[k]));
+    numberOf[order[k]] = static_cast<uint32_t>(k);
+  }
+  names_ = std::move(renumbered);
+  for (uint32_t& name : nameOfEntry_) name = numberOf[name];
 }
 
 bool SortList::IsRepeatedNumber(int32_t n) const {
@@ -347,32 +362,35 @@ std::size_t SortList::EntryOfRecord(int32_t recordOffset) const {
 }
 
 void SortByName(SortList& list, const Collation& collation, WorkerPool& pool) {
-  const DistinctNames names = FindDistinctNames(list, pool);
+  KeepDistinctNames(list, pool);
   // Quick keys first; the collation's own keys when they cannot be had or
   // do not give the collation's order.
   std::vector<std::string> keys;
-  std::vector<KeyedName> sorted = KeyNames(names, collation, true, pool, keys);
+  std::vector<KeyedName> sorted = KeyNames(list, collation, true, pool, keys);
   SortKeyedNames(sorted, pool);
-  if (sorted.size() != names.count || !CollationAgrees(sorted, names, collation, pool)) {
-    sorted = KeyNames(names, collation, false, pool, keys);
+  if (sorted.size() != list.DistinctNameCount() || !CollationAgrees(sorted, list, collation, pool)) {
+    sorted = KeyNames(list, collation, false, pool, keys);
     SortKeyedNames(sorted, pool);
   }
-  // Names that collate equal share one rank.
+  // The names numbered in their order, so that the list's lines read them one
+  // after the other; names that collate equal share one rank.
+  std::vector<uint32_t> nameOrder(sorted.size());
   std::vector<uint32_t> rank(sorted.size());
-  uint32_t current = 0;
   for (std::size_t i = 0; i < sorted.size(); ++i) {
-    if (i > 0 && !SameKey(sorted[i], sorted[i - 1])) current = static_cast<uint32_t>(i);
-    rank[sorted[i].name] = current;
+    nameOrder[i] = sorted[i].name;
+    rank[i] = i > 0 && SameKey(sorted[i], sorted[i - 1]) ? rank[i - 1] : static_cast<uint32_t>(i);
   }
   sorted = {};
   keys = {};
+  list.RenumberDistinctNames(nameOrder);
+  nameOrder = {};
   // Entries by rank, in file order within a rank (a counting sort).
   std::vector<uint32_t> next(rank.size() + 1, 0);
-  for (uint32_t name : names.nameOfEntry) ++next[rank[name] + 1];
+  for (std::size_t i = 0; i < list.Size(); ++i) ++next[rank[list.NameNumber(i)] + 1];
   for (std::size_t r = 1; r < next.size(); ++r) next[r] += next[r - 1];
   std::vector<uint32_t>& order = list.Order();
   order.assign(list.Size(), 0);
-  for (std::size_t i = 0; i < list.Size(); ++i) order[next[rank[names.nameOfEntry[i]]]++] = static_cast<uint32_t>(i);
+  for (std::size_t i = 0; i < list.Size(); ++i) order[next[rank[list.NameNumber(i)]]++] = static_cast<uint32_t>(i);
 }
 
 void SortByName(SortList& list, const Collation& collation) {

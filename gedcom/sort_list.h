@@ -24,6 +24,8 @@ class SortListPart {
   void AddSpouseFamily(int32_t family);
   std::size_t Size() const { return numbers_.size(); }
   bool Empty() const { return numbers_.empty(); }
+  // Forgets the entries, keeping the room they took.
+  void Clear();
   std::size_t NameBytes() const { return names_.Bytes(); }
   std::size_t FamilyCount() const { return families_.size(); }
 
@@ -55,8 +57,7 @@ class SortList {
   int32_t Number(std::size_t i) const { return numbers_[i]; }
   int32_t RecordOffset(std::size_t i) const { return recordOffsets_[i]; }
   std::string_view Name(std::size_t i) const {
-    const uint32_t start = i == 0 ? 0 : nameEnds_[i - 1];
-    return std::string_view(names_).substr(start, nameEnds_[i] - start);
+    return names_.Get(nameOfEntry_.empty() ? static_cast<uint32_t>(i) : nameOfEntry_[i]);
   }
   // The families of the entry's FAMS lines, in the order of the lines.
   std::span<const int32_t> SpouseFamilies(std::size_t i) const {
@@ -66,6 +67,17 @@ class SortList {
   // The entry read from the record at `recordOffset`, or Size() when none
   // was (entries lie in file order, so their offsets increase).
   std::size_t EntryOfRecord(int32_t recordOffset) const;
+  // Keeps each distinct name once: `names` holds them, `nameOfEntry` the
+  // number of each entry's name among them.
+  void KeepDistinctNames(PackedTexts names, std::vector<uint32_t> nameOfEntry);
+  // Once only distinct names are kept: their count, each one, and the
+  // number of an entry's.
+  std::size_t DistinctNameCount() const { return names_.Size(); }
+  std::string_view DistinctName(uint32_t name) const { return names_.Get(name); }
+  uint32_t NameNumber(std::size_t i) const { return nameOfEntry_[i]; }
+  // Numbers the distinct names anew: name order[k] becomes name k.
+  void RenumberDistinctNames(const std::vector<uint32_t>& order);
+
   // Notes that more than one record carries number n; whether one does.
   void NoteRepeatedNumber(int32_t n) { repeatedNumbers_.push_back(n); }
   bool IsRepeatedNumber(int32_t n) const;
@@ -78,8 +90,10 @@ class SortList {
   std::vector<int32_t> numbers_;
   std::vector<int32_t> recordOffsets_;
   // Names lie in the text that loaded them: their bytes fit 32-bit ends.
-  std::vector<uint32_t> nameEnds_;
-  std::string names_;
+  // Each entry's own name, or, once only distinct names are kept, those
+  // names and the number of each entry's.
+  PackedTexts names_;
+  std::vector<uint32_t> nameOfEntry_;
   std::vector<uint32_t> familyEnds_;
   std::vector<int32_t> families_;
   std::vector<uint32_t> order_;

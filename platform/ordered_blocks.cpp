@@ -13,8 +13,8 @@ namespace {
 
 class BlockQueue {
  public:
-  BlockQueue(const OrderedWork& work, unsigned threads)
-      : work_(work), window_(2 * static_cast<int>(std::max(threads, 1u))),
+  BlockQueue(const OrderedWork& work, const WorkerPool& pool)
+      : work_(work), window_(BlocksInFlight(pool)),
         ready_(static_cast<std::size_t>(work.count), false) {}
 
   // A producing thread: takes the next block while any is left.
@@ -86,9 +86,11 @@ class BlockQueue {
 
 }  // namespace
 
+int BlocksInFlight(const WorkerPool& pool) { return 2 * static_cast<int>(std::max(pool.Threads(), 1u)); }
+
 void RunInOrder(const OrderedWork& work, WorkerPool& pool) {
   if (work.count <= 0) return;
-  BlockQueue queue(work, pool.Threads());
+  BlockQueue queue(work, pool);
   auto guarded = [&queue](auto&& run) {
     try {
       run();

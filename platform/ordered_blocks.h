@@ -21,10 +21,15 @@ struct OrderedWork {
 
 // Runs `work` on the threads of `pool`, the caller's included; with a single
 // block, or a pool of one thread, everything is done on the caller's thread.
-// Few blocks wait to be taken at any time (twice the pool's threads at most),
-// so memory stays small whatever the count. An exception thrown by `produce`
-// or `consume` is thrown here once every thread has stopped.
+// Few blocks wait to be taken at any time, so memory stays small whatever the
+// count. An exception thrown by `produce` or `consume` is thrown here once
+// every thread has stopped.
 void RunInOrder(const OrderedWork& work, WorkerPool& pool);
+
+// The most blocks made and not yet taken at any time: block i is begun only
+// once block i - BlocksInFlight(pool) has been taken, so that `slots` places
+// taken in turn (block i in place i % slots) can hold the blocks under way.
+int BlocksInFlight(const WorkerPool& pool);
 
 // Texts made in blocks, written in order: a long report.
 struct BlockWork {

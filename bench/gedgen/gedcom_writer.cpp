@@ -138,6 +138,11 @@ void GedcomWriter::WriteFamily(int32_t f) {
     AppendPointer(line_, 'I', child);
     Line(line_);
   }
+  if (family.otherChild != 0) {
+    line_ = "1 CHIL ";
+    AppendPointer(line_, 'I', family.otherChild);
+    Line(line_);
+  }
 }
 
 void GedcomWriter::WriteEvent(std::string_view tag, int year, int32_t datePerMille, int32_t placePerMille, bool cited) {
@@ -272,10 +277,11 @@ void GedcomWriter::Flush() {
   buffer_.clear();
 }
 
-bool WriteCompletePedigree(const std::string& path, int generations) {
+bool WriteCompletePedigree(const std::string& path, int generations, bool cousin) {
   PopulationOptions options;
-  options.individuals = (1 << generations) - 1;
+  options.individuals = ((1 << generations) - 1) * (cousin ? 2 : 1) - (cousin ? 2 : 0);
   options.pedigreeGenerations = generations;
+  options.cousinPedigree = cousin;
   const Population population(options);
   WriterOptions writerOptions;
   writerOptions.charset = OutputCharset::Ansi;

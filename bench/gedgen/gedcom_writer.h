@@ -53,7 +53,9 @@ class GedcomWriter {
 };
 
 // Writes into `path` an ANSI file in which individual 1 has a complete
-// pedigree of `generations` generations (individual k is Sosa number k).
-bool WriteCompletePedigree(const std::string& path, int generations);
+// pedigree of `generations` generations (individual k is Sosa number k);
+// with `cousin`, individual 2^generations too, his cousin whose common
+// ancestors stand at the last generation (PopulationOptions::cousinPedigree).
+bool WriteCompletePedigree(const std::string& path, int generations, bool cousin = false);
 
 }  // namespace quenor::gedgen

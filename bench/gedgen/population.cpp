@@ -45,6 +45,7 @@ Population::Population(const PopulationOptions& options) : options_(options), ra
   persons_.emplace_back();
   families_.emplace_back();
   if (options.pedigreeGenerations > 0) BuildPedigree(options.pedigreeGenerations);
+  if (options.pedigreeGenerations > 1 && options.cousinPedigree) BuildCousinPedigree(options.pedigreeGenerations);
   BuildGeneralPopulation(target);
 }
 
@@ -75,6 +76,49 @@ void Population::BuildPedigree(int generations) {
       family.marriageYear = Year(person.birthYear - random_.Between(1, 3));
     }
     if (k > 1) person.families[0] = k / 2;
+  }
+}
+
+// The cousin of person 1: Sosa number k of his pedigree is person last + k,
+// the persons after the shared couple one step further down so that no
+// number is left unused; family k of his pedigree is family lastFamily + k,
+// but for the shared couple's family, which gets him as its second child.
+void Population::BuildCousinPedigree(int generations) {
+  const int32_t last = (int32_t{1} << generations) - 1;
+  const int32_t lastFamily = (int32_t{1} << (generations - 1)) - 1;
+  const int32_t sharedHusband = int32_t{1} << (generations - 1);
+  const int32_t sharedFamily = sharedHusband / 2;
+  auto person = [&](int32_t k) {
+    if (k == sharedHusband || k == sharedHusband + 1) return k;
+    return k < sharedHusband ? last + k : last + k - 2;
+  };
+  auto family = [&](int32_t k) { return k == sharedFamily ? sharedFamily : lastFamily + k; };
+  persons_.resize(static_cast<std::size_t>(2 * last - 2) + 1);
+  families_.resize(static_cast<std::size_t>(2 * lastFamily) + 1);
+  const auto surnameCount = static_cast<int32_t>(Surnames().size());
+  for (int32_t k = last; k >= 1; --k) {
+    if (k == sharedHusband || k == sharedHusband + 1) continue;
+    Person& p = persons_[person(k)];
+    p.sex = (k == 1 || k % 2 == 0) ? Sex::Male : Sex::Female;
+    const int generation = std::bit_width(static_cast<uint32_t>(k)) - 1;
+    p.birthYear = Year(kPedigreeYoungestBirthYear - kYearsPerGeneration * generation - random_.Below(6));
+    p.surname = 2 * k <= last ? persons_[person(2 * k)].surname : static_cast<uint16_t>(random_.Below(surnameCount));
+    NameRandomly(p);
+    p.named = true;
+    if (k <= lastFamily) p.parentFamily = family(k);
+    if (k > 1) p.families[0] = family(k / 2);
+  }
+  for (int32_t k = 1; k <= lastFamily; ++k) {
+    Family& f = families_[family(k)];
+    if (k == sharedFamily) {
+      f.otherChild = person(k);
+      continue;
+    }
+    f.husband = person(2 * k);
+    f.wife = person(2 * k + 1);
+    f.firstChild = person(k);
+    f.childCount = 1;
+    f.marriageYear = Year(persons_[person(k)].birthYear - random_.Between(1, 3));
   }
 }
 

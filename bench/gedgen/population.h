@@ -26,6 +26,7 @@ struct Family {
   int32_t wife = 0;
   int32_t firstChild = 0;  // the children carry consecutive numbers
   int32_t childCount = 0;
+  int32_t otherChild = 0;  // a child numbered apart from the others, 0: none
   int16_t marriageYear = 0;
 };
 
@@ -34,6 +35,11 @@ struct PopulationOptions {
   // 0, or the number of generations of the complete pedigree of person 1
   // (person k of the pedigree is its Sosa number k).
   int pedigreeGenerations = 0;
+  // With a pedigree: person 2^G (G its generations) gets a complete pedigree
+  // of G generations too, of other persons but for the first couple of its
+  // last generation, who is the first couple of person 1's last generation:
+  // the two are cousins whose common ancestors stand at generation G.
+  bool cousinPedigree = false;
   uint64_t seed = 1;
   // Each batch of founders is the remaining count divided by this: the
   // larger it is, the fewer founders and the more generations.
@@ -61,6 +67,7 @@ class Population {
 
  private:
   void BuildPedigree(int generations);
+  void BuildCousinPedigree(int generations);
   void BuildGeneralPopulation(int32_t target);
   std::vector<int32_t> MakeFounders(int32_t count, int16_t year);
   std::vector<int32_t> MarryGeneration(const std::vector<int32_t>& generation, int32_t target);
