@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "ancestry/inbreeding.h"
-#include "ancestry/ordered_blocks.h"
 #include "ancestry/pedigree.h"
 #include "ancestry/relationship_text.h"
 #include "ancestry/report_printing.h"
 #include "platform/report_failure.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
+#include "platform/ordered_blocks.h"
 #include "platform/report_file.h"
 #include "session/load_report.h"
 #include "session/session.h"
@@ -83,7 +83,7 @@ bool WriteList(Session& session, const ConsanguinityFigures& figures) {
       }
     };
     work.consume = [&](const std::string& text) { file.Write(text); };
-    ProduceInOrder(work);
+    ProduceInOrder(work, session.workers);
     if (!figures.undefined.empty()) file.Write(UndefinedList(session.index, figures));
   }
   if (file.Close()) return true;
@@ -126,7 +126,7 @@ ConsanguinityFigures MeasureConsanguinity(const GedcomIndex& index, unsigned thr
 
 bool ListConsanguinity(Session& session) {
   session.Status("Un moment S.V.P. ...  Calcul de la consanguinité de tous les individus..."_ansi);
-  const ConsanguinityFigures figures = MeasureConsanguinity(session.index);
+  const ConsanguinityFigures figures = MeasureConsanguinity(session.index, session.workers.Threads());
   const bool written = WriteList(session, figures);
   session.Status("");
   if (!written) return false;

@@ -24,6 +24,7 @@
 
 namespace {
 
+using quenor::bench::QuietUi;
 using quenor::bench::Span;
 using quenor::bench::Time;
 
@@ -31,17 +32,6 @@ constexpr double kGoalSeconds = 0.3;
 constexpr int kGenerations = 20;
 constexpr int32_t kFirstCousin = 1;
 constexpr int32_t kSecondCousin = int32_t{1} << kGenerations;
-
-class QuietUi : public quenor::UserInterface {
- public:
-  void ShowMessage(const std::string& caption, const std::string& text, quenor::MessageIcon) override {
-    lastMessage = caption + " : " + text;
-    ++messages;
-  }
-  void ShowStatus(const std::string&) override {}
-  std::string lastMessage;
-  int messages = 0;
-};
 
 struct Passes {
   unsigned threads = 0;
