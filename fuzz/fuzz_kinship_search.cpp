@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static Harness harness;
   Session& session = harness.session;
   fuzzing::WriteInput(harness.path, data, size);
-  const GedcomLoad load = LoadGedcom(harness.path, session.ui, session.index, session.renumbering);
+  const GedcomLoad load = LoadGedcom(harness.path, session.ui, session.index, session.renumbering, session.workers);
   if (load.result != LoadResult::Loaded) return 0;
   session.dataFolder = load.dataFolder;
   const std::vector<int32_t> persons = ChosenPersons(load, session.index, data, size);

@@ -17,6 +17,7 @@
 #include "gedcom/renumbering.h"
 #include "gedcom/sort_list.h"
 #include "platform/collation.h"
+#include "platform/worker_pool.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ struct Harness {
   fuzzing::SilentUi ui;
   GedcomIndex index;
   RenumberingState renumbering;
+  WorkerPool workers{1};  // the load and the sort on the fuzzing thread alone
   std::unique_ptr<Collation> collation = OpenCollation(CollationLocaleFromEnvironment());
   std::string path = fuzzing::ScratchFolder() + "/entree.ged";
 };
@@ -62,7 +64,7 @@ std::size_t ReadPerson(const GedcomIndex& index, int32_t n) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static Harness harness;
   fuzzing::WriteInput(harness.path, data, size);
-  GedcomLoad load = LoadGedcom(harness.path, harness.ui, harness.index, harness.renumbering);
+  GedcomLoad load = LoadGedcom(harness.path, harness.ui, harness.index, harness.renumbering, harness.workers);
   if (load.result != LoadResult::Loaded) return 0;
   const GedcomIndex& index = harness.index;
   Check(load.list.Size() == static_cast<std::size_t>(index.IndividualCount()));
@@ -71,8 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Check(load.list.Order().size() == load.list.Size());
   volatile std::size_t sink = 0;
   {
-    const ListEntryLines lines(index, load.list);
-    for (const uint32_t entry : load.list.Order()) sink = sink + lines.Of(entry).size();
+    const ListEntryLines lines(index, load.list, load.marriages);
+    std::string text;
+    lines.Append(load.list.Order(), text);
+    sink = sink + text.size();
   }
   for (std::size_t i = 0; i < load.list.Size() && i < kIndividualsRead; ++i) {
     sink = sink + ReadPerson(index, load.list.Number(i));
