@@ -16,6 +16,7 @@
 #include "ancestry/ancestry_figures.h"
 #include "ancestry/ancestry_list.h"
 #include "ancestry/ancestry_statistics.h"
+#include "ancestry/consanguinity_report.h"
 #include "ancestry/is_named.h"
 #include "ancestry/named_persons.h"
 #include "bench/bench_timing.h"
@@ -28,6 +29,7 @@
 
 namespace {
 
+using quenor::bench::FileBytes;
 using quenor::bench::QuietUi;
 using quenor::bench::Span;
 using quenor::bench::Time;
@@ -38,12 +40,12 @@ constexpr int32_t kPedigreePersons = (int32_t{1} << kPedigreeGenerations) - 1;
 
 struct Passes {
   unsigned threads = 0;
-  std::vector<Span> analyses, lists, statistics;
+  std::vector<Span> analyses, lists, statistics, consanguinity;
 };
 
-// The whole analysis as the selection dialog starts it, then its two halves
-// alone: the table with the ancestry list, and the statistics with the
-// repeated ancestors.
+// The whole analysis as the selection dialog starts it, then its parts
+// alone: the table with the ancestry list, the statistics with the repeated
+// ancestors, and the probant's consanguinity.
 bool RunPass(quenor::Session& session, QuietUi& ui, Passes& passes) {
   session.chosenLine = "      1";
   session.slots[quenor::kSlotAncestryList].shown = false;
@@ -57,6 +59,7 @@ bool RunPass(quenor::Session& session, QuietUi& ui, Passes& passes) {
   bool written = false;
   passes.lists.push_back(Time([&] { written = quenor::BuildAncestorTable(session, 1, &named); }));
   passes.statistics.push_back(Time([&] { written = written && quenor::WriteAncestryStatistics(session, &named); }));
+  passes.consanguinity.push_back(Time([&] { quenor::WriteConsanguinityReport(session, 1); }));
   return written;
 }
 
@@ -98,12 +101,7 @@ void Print(const Passes& passes) {
   quenor::bench::PrintSummary("analyse complète          ", passes.analyses);
   quenor::bench::PrintSummary("  table et LstAscd.TXT    ", passes.lists);
   quenor::bench::PrintSummary("  statistiques            ", passes.statistics);
-}
-
-std::uintmax_t SizeOf(const std::filesystem::path& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  return error ? 0 : size;
+  quenor::bench::PrintSummary("  Consang.TXT             ", passes.consanguinity);
 }
 
 }  // namespace
@@ -126,8 +124,8 @@ int main(int argc, char** argv) {
   const Span load = Time([&] { loaded = quenor::LoadGedcomFile(session, gedcom); });
   int status = loaded == quenor::LoadResult::Loaded ? 0 : 1;
   if (status != 0) std::fprintf(stderr, "quenor-bench-ancestry : chargement refusé (%s)\n", ui.lastMessage.c_str());
-  Passes one{1, {}, {}, {}};
-  Passes all{std::max(1u, std::thread::hardware_concurrency()), {}, {}, {}};
+  Passes one{1, {}, {}, {}, {}};
+  Passes all{std::max(1u, std::thread::hardware_concurrency()), {}, {}, {}, {}};
   for (Passes* passes : {&one, &all}) {
     session.workers.SetThreads(passes->threads);
     for (int run = 0; run < runs && status == 0; ++run) {
@@ -139,9 +137,9 @@ int main(int argc, char** argv) {
                 kPedigreeGenerations, session.index.IndividualCount(), session.index.FamilyCount(),
                 session.ancestors.lastStradonitz);
     std::printf("  génération du fichier %.3f s, chargement %.3f s (processeur %.3f s), fichier %.1f Mo\n",
-                generation.wall, load.wall, load.processor, SizeOf(gedcom) / 1048576.0);
+                generation.wall, load.wall, load.processor, FileBytes(gedcom) / 1048576.0);
     std::printf("  rapports : LstAscd.TXT %.1f Mo, Stat.TXT %ju octets, LstRep.TXT %s\n",
-                SizeOf(scratch + "/LstAscd.TXT") / 1048576.0, SizeOf(scratch + "/Stat.TXT"),
+                FileBytes(scratch + "/LstAscd.TXT") / 1048576.0, FileBytes(scratch + "/Stat.TXT"),
                 std::filesystem::exists(scratch + "/LstRep.TXT") ? "écrit" : "absent (aucun ascendant répété)");
     Print(one);
     Print(all);

@@ -15,6 +15,7 @@
 #include "bench/bench_timing.h"
 #include "bench/gedgen/gedcom_writer.h"
 #include "gedcom/record_fields.h"
+#include "kinship/kinship_degrees.h"
 #include "kinship/kinship_search.h"
 #include "kinship/side_mark.h"
 #include "platform/clock.h"
@@ -24,6 +25,7 @@
 
 namespace {
 
+using quenor::bench::FileBytes;
 using quenor::bench::QuietUi;
 using quenor::bench::Span;
 using quenor::bench::Time;
@@ -35,7 +37,7 @@ constexpr int32_t kSecondCousin = int32_t{1} << kGenerations;
 
 struct Passes {
   unsigned threads = 0;
-  std::vector<Span> searches, tables, loops, marks;
+  std::vector<Span> searches, tables, loops, marks, degrees;
 };
 
 // One search and its pieces alone; false when the search did not find the
@@ -72,6 +74,9 @@ bool RunPass(quenor::Session& session, QuietUi& ui, Passes& passes) {
     marks.MarkTable(second, second.lastStradonitz, quenor::kSecondSide);
     roots = marks.OnBothSides().size();
   }));
+  // Parente.TXT, the degrees of kinship over every generation of the file,
+  // which the search writes last.
+  passes.degrees.push_back(Time([&] { quenor::ReportKinshipDegrees(session); }));
   return loops == 0 && roots > 0;
 }
 
@@ -82,12 +87,7 @@ void Print(const Passes& passes) {
   quenor::bench::PrintSummary("  les deux tables seules       ", passes.tables);
   quenor::bench::PrintSummary("  recherche des boucles (deux) ", passes.loops);
   quenor::bench::PrintSummary("  marques des deux côtés       ", passes.marks);
-}
-
-std::uintmax_t SizeOf(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  return error ? 0 : size;
+  quenor::bench::PrintSummary("  degrés de parenté (Parente)  ", passes.degrees);
 }
 
 }  // namespace
@@ -110,8 +110,8 @@ int main(int argc, char** argv) {
   const Span load = Time([&] { loaded = quenor::LoadGedcomFile(session, gedcom); });
   int status = loaded == quenor::LoadResult::Loaded ? 0 : 1;
   if (status != 0) std::fprintf(stderr, "quenor-bench-kinship : chargement refusé (%s)\n", ui.lastMessage.c_str());
-  Passes one{1, {}, {}, {}, {}};
-  Passes all{std::max(1u, std::thread::hardware_concurrency()), {}, {}, {}, {}};
+  Passes one{1, {}, {}, {}, {}, {}};
+  Passes all{std::max(1u, std::thread::hardware_concurrency()), {}, {}, {}, {}, {}};
   for (Passes* passes : {&one, &all}) {
     session.workers.SetThreads(passes->threads);
     for (int run = 0; run < runs && status == 0; ++run) {
@@ -125,9 +125,9 @@ int main(int argc, char** argv) {
                 session.index.IndividualCount(), session.index.FamilyCount(),
                 session.kinship.firstAncestors.lastStradonitz, session.kinship.secondAncestors.lastStradonitz);
     std::printf("  génération du fichier %.3f s, fichier %.1f Mo, chargement %.3f s (processeur %.3f s)\n",
-                generation.wall, SizeOf(gedcom) / 1048576.0, load.wall, load.processor);
-    std::printf("  rapports : LstSouch.TXT %ju octets, LignCol.TXT %ju octets\n", SizeOf(scratch + "/LstSouch.TXT"),
-                SizeOf(scratch + "/LignCol.TXT"));
+                generation.wall, FileBytes(gedcom) / 1048576.0, load.wall, load.processor);
+    std::printf("  rapports : LstSouch.TXT %ju octets, LignCol.TXT %ju octets\n", FileBytes(scratch + "/LstSouch.TXT"),
+                FileBytes(scratch + "/LignCol.TXT"));
     Print(one);
     Print(all);
     std::printf("\n  mémoire maximale %.1f Mo\n", quenor::bench::MemoryHighWaterKilobytes() / 1024.0);

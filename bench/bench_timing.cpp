@@ -64,6 +64,12 @@ void PrintSummary(const char* label, const std::vector<Span>& spans) {
               MedianWall(spans), Minimum(Walls(spans)), MedianProcessor(spans), Minimum(Processors(spans)));
 }
 
+std::uintmax_t FileBytes(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return error ? 0 : size;
+}
+
 std::string MakeScratchFolder(const std::string& prefix) {
   std::string folder = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (mkdtemp(folder.data()) == nullptr) {

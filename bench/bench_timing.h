@@ -3,6 +3,7 @@
 // memory high-water mark; spans between them; medians; a user interface that
 // keeps quiet.
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ double MedianProcessor(const std::vector<Span>& spans);
 
 // "  <label> murale méd. ... min ... | processeur méd. ... min ..."
 void PrintSummary(const char* label, const std::vector<Span>& spans);
+
+// The size of a file in bytes, 0 when it cannot be told.
+std::uintmax_t FileBytes(const std::string& path);
 
 // A new folder under the temporary folder, named from `prefix`; empty (after
 // saying why) when it cannot be made.
