@@ -137,6 +137,28 @@ TEST(OrganigramText, ReadingStaysInsideRaggedText) {
   EXPECT_FALSE(surface.items.empty());
 }
 
+TEST(OrganigramText, EachLineEndsAtItsFirstLineEndOrZeroByte) {
+  // Lines of 16 bytes: a full one, one cut by a zero byte, one cut by its
+  // early line end, and a tail too short to make a fourth.
+  const std::string bytes = std::string("#     1#     2\r\n") + std::string("#  \0  3#     4\r\n", 16) +
+                            "*\xC4\xC4\r\n#     9#    10";
+  OrganigramText text = OrganigramText::FromBytes(bytes, false);
+  ASSERT_EQ(text.RowCount(), 3);
+  EXPECT_EQ(text.Line(0), "#     1#     2");
+  EXPECT_EQ(text.Line(1), "#  ");
+  EXPECT_EQ(text.Line(2), "*\xC4\xC4");
+  EXPECT_EQ(text.Line(3), "");
+  EXPECT_EQ(text.Line(-1), "");
+  EXPECT_EQ(text.ByteAt(0, 13), '2');
+  EXPECT_EQ(text.ByteAt(0, 14), 0);
+  EXPECT_EQ(text.ByteAt(1, 2), ' ');
+  EXPECT_EQ(text.ByteAt(1, 6), 0);  // '3', beyond the zero byte
+  EXPECT_EQ(text.NumberInCell(0, 1), 2);
+  EXPECT_EQ(text.NumberInCell(1, 1), 0);
+  EXPECT_EQ(text.ByteAt(2, 2), 0xC4);
+  EXPECT_EQ(text.ByteAt(2, 5), 0);  // '#' of the next line's bytes
+}
+
 TEST(OrganigramText, NumberFieldsAreReadInsideTheirCell) {
   OrganigramText text = OrganigramText::FromBytes(Row("#    12#      #123456", 22), false);
   EXPECT_EQ(text.NumberInCell(0, 0), 12);
