@@ -265,12 +265,15 @@ class FileLoad {
 
  private:
   // Room for what the text holds, taken only as it is filled: the list
-  // seldom moves while blocks are put into it.
+  // seldom moves while blocks are put into it. The marriage lines by family
+  // number start with room for as many families as the text may hold, not
+  // for the highest number a file may give (20 MB that a small file would
+  // take and give back at every load); a larger number makes the room grow.
   void ReserveRoom() {
     const std::size_t entries = raw_.length / kBytesPerPerson + 1;
     load_.list.Reserve(entries, entries * kNameBytes, raw_.length / kBytesPerFamsLine + 1);
     const std::size_t families = raw_.length / kBytesPerFamily + 1;
-    load_.marriages.Reserve(families, families * kMarriageLineBytes, GedcomIndex::kMaxFamily);
+    load_.marriages.Reserve(families, families * kMarriageLineBytes, static_cast<int32_t>(std::min<std::size_t>(families, GedcomIndex::kMaxFamily)));
   }
 
   std::size_t BlockEnd(std::size_t k) const { return k + 1 < blocks_.size() ? blocks_[k + 1] : raw_.length; }

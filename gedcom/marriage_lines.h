@@ -31,6 +31,9 @@ class MarriageLines {
     return held == 0 ? std::string_view() : lines_.Get(held - 1);
   }
 
+  // How many family numbers the table by number has room for.
+  std::size_t FamilyRoom() const { return byFamily_.capacity(); }
+
   static constexpr uint32_t kNone = UINT32_MAX;
 
  private:

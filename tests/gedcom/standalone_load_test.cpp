@@ -112,6 +112,20 @@ TEST_F(StandaloneLoadTest, EachLoadHasItsOwnHighestNumbersAndLeavesNothingBehind
   EXPECT_EQ(index.FamilyRecord(4'999'999), nullptr);
 }
 
+TEST_F(StandaloneLoadTest, RoomTakenIsThatOfTheFileAndGrowsForALargeNumber) {
+  const GedcomLoad small = Load("0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n"
+                                "1 MARR\n2 DATE 1900\n0 TRLR\n");
+  ASSERT_EQ(small.result, LoadResult::Loaded);
+  EXPECT_LT(small.marriages.FamilyRoom(), 1000u);
+  EXPECT_FALSE(small.marriages.Of(1).empty());
+
+  const GedcomLoad sparse = Load("0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F4999999@\n0 @F4999999@ FAM\n"
+                                 "1 HUSB @I1@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+  ASSERT_EQ(sparse.result, LoadResult::Loaded);
+  EXPECT_EQ(sparse.marriages.Of(4'999'999), small.marriages.Of(1));
+  EXPECT_TRUE(sparse.marriages.Of(1).empty());
+}
+
 TEST_F(StandaloneLoadTest, ALargeLoadIsClearedWholeToo) {
   std::string text = "0 HEAD\n";
   for (int n = 1; n <= 70'000; ++n) text += "0 @I" + std::to_string(n * 100) + "@ INDI\n1 NAME P /Q/\n1 FAMC @F1@\n";
