@@ -20,11 +20,10 @@
 #include "ancestry/is_named.h"
 #include "ancestry/named_persons.h"
 #include "bench/bench_timing.h"
-#include "bench/gedgen/gedcom_writer.h"
+#include "bench/generated_pedigree.h"
 #include "gedcom/record_fields.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
-#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {
@@ -112,18 +111,12 @@ int main(int argc, char** argv) {
   if (scratch.empty()) return 1;
   const std::string gedcom = scratch + "/pedigree20.ged";
   std::printf("Génération de l'ascendance complète de %d générations...\n", kPedigreeGenerations);
-  const Span generation = Time([&] {
-    if (!quenor::gedgen::WriteCompletePedigree(gedcom, kPedigreeGenerations)) {
-      std::fprintf(stderr, "quenor-bench-ancestry : écriture de %s impossible\n", gedcom.c_str());
-    }
-  });
   QuietUi ui;
   const quenor::FixedClock clock(quenor::CalendarDate{2024, 3, 15});
   quenor::Session session(ui, scratch, clock);
-  quenor::LoadResult loaded = quenor::LoadResult::Refused;
-  const Span load = Time([&] { loaded = quenor::LoadGedcomFile(session, gedcom); });
-  int status = loaded == quenor::LoadResult::Loaded ? 0 : 1;
-  if (status != 0) std::fprintf(stderr, "quenor-bench-ancestry : chargement refusé (%s)\n", ui.lastMessage.c_str());
+  const auto [generation, load, loaded] =
+      quenor::bench::WriteAndLoadPedigree(session, ui, gedcom, kPedigreeGenerations, false, "quenor-bench-ancestry");
+  int status = loaded ? 0 : 1;
   Passes one{1, {}, {}, {}, {}};
   Passes all{std::max(1u, std::thread::hardware_concurrency()), {}, {}, {}, {}};
   for (Passes* passes : {&one, &all}) {
@@ -147,9 +140,7 @@ int main(int argc, char** argv) {
     std::printf("\n  mémoire maximale %.1f Mo\n", quenor::bench::MemoryHighWaterKilobytes() / 1024.0);
     // The list is written on every thread, so the goal is judged on the wall
     // time: the processor time adds up the threads.
-    const double median = quenor::bench::MedianWall(all.analyses);
-    std::printf("  objectif %.1f s : %s (temps mural médian %.3f s, %u fils)\n", kGoalSeconds,
-                median <= kGoalSeconds ? "atteint" : "NON atteint", median, all.threads);
+    quenor::bench::PrintGoal(kGoalSeconds, all.analyses, all.threads);
   }
   std::error_code error;
   std::filesystem::remove_all(scratch, error);

@@ -13,14 +13,13 @@
 #include "ancestry/ancestor_loops.h"
 #include "ancestry/ancestor_walk.h"
 #include "bench/bench_timing.h"
-#include "bench/gedgen/gedcom_writer.h"
+#include "bench/generated_pedigree.h"
 #include "gedcom/record_fields.h"
 #include "kinship/kinship_degrees.h"
 #include "kinship/kinship_search.h"
 #include "kinship/side_mark.h"
 #include "platform/clock.h"
 #include "platform/user_interface.h"
-#include "session/gedcom_opening.h"
 #include "session/session.h"
 
 namespace {
@@ -98,18 +97,12 @@ int main(int argc, char** argv) {
   if (scratch.empty()) return 1;
   const std::string gedcom = scratch + "/cousins20.ged";
   std::printf("Génération de deux ascendances complètes de %d générations...\n", kGenerations);
-  const Span generation = Time([&] {
-    if (!quenor::gedgen::WriteCompletePedigree(gedcom, kGenerations, true)) {
-      std::fprintf(stderr, "quenor-bench-kinship : écriture de %s impossible\n", gedcom.c_str());
-    }
-  });
   QuietUi ui;
   const quenor::FixedClock clock(quenor::CalendarDate{2024, 3, 15});
   quenor::Session session(ui, scratch, clock);
-  quenor::LoadResult loaded = quenor::LoadResult::Refused;
-  const Span load = Time([&] { loaded = quenor::LoadGedcomFile(session, gedcom); });
-  int status = loaded == quenor::LoadResult::Loaded ? 0 : 1;
-  if (status != 0) std::fprintf(stderr, "quenor-bench-kinship : chargement refusé (%s)\n", ui.lastMessage.c_str());
+  const auto [generation, load, loaded] =
+      quenor::bench::WriteAndLoadPedigree(session, ui, gedcom, kGenerations, true, "quenor-bench-kinship");
+  int status = loaded ? 0 : 1;
   Passes one{1, {}, {}, {}, {}, {}};
   Passes all{std::max(1u, std::thread::hardware_concurrency()), {}, {}, {}, {}, {}};
   for (Passes* passes : {&one, &all}) {
@@ -131,9 +124,7 @@ int main(int argc, char** argv) {
     Print(one);
     Print(all);
     std::printf("\n  mémoire maximale %.1f Mo\n", quenor::bench::MemoryHighWaterKilobytes() / 1024.0);
-    const double median = quenor::bench::MedianWall(all.searches);
-    std::printf("  objectif %.1f s : %s (temps mural médian %.3f s, %u fils)\n", kGoalSeconds,
-                median <= kGoalSeconds ? "atteint" : "NON atteint", median, all.threads);
+    quenor::bench::PrintGoal(kGoalSeconds, all.searches, all.threads);
   }
   std::error_code error;
   std::filesystem::remove_all(scratch, error);
