@@ -149,6 +149,18 @@ uint64_t PairsOfLines(const Arrival& first, int a, const Arrival& second, int b)
   return pairs.value;
 }
 
+// The places marked for `side`, youngest first: places grow from ancestors to
+// descendants, so each person comes before his parents. A scan of the marks
+// gives that order without sorting a million places.
+std::vector<int32_t> YoungestFirst(const std::vector<uint8_t>& sides, uint8_t side, std::size_t count) {
+  std::vector<int32_t> places;
+  places.reserve(count);
+  for (auto place = static_cast<int32_t>(sides.size()); place-- > 0;) {
+    if ((sides[static_cast<std::size_t>(place)] & side) != 0) places.push_back(place);
+  }
+  return places;
+}
+
 struct WayTally {
   LineCount lines;
   std::map<std::pair<int32_t, int32_t>, LineCount> ancestors;
@@ -224,10 +236,8 @@ std::vector<RelationshipWay> FindRelationshipWays(const Pedigree& pedigree, int3
   std::vector<int32_t> secondAncestors = AncestorsOf(pedigree, second, sides, kSecondSide);
   const auto isCommon = [&](int32_t p) { return IsCommon(sides, p); };
   if (std::none_of(secondAncestors.begin(), secondAncestors.end(), isCommon)) return {};
-  // Places grow from ancestors to descendants: youngest first, each person
-  // comes before his parents.
-  for (auto* ancestors : {&firstAncestors, &secondAncestors}) {
-    std::sort(ancestors->begin(), ancestors->end(), std::greater<>());
+  for (const auto& [ancestors, side] : {std::pair{&firstAncestors, kFirstSide}, std::pair{&secondAncestors, kSecondSide}}) {
+    *ancestors = YoungestFirst(sides, side, ancestors->size());
     MarkLeadsToCommon(pedigree, *ancestors, sides);
   }
   const Arrivals firstArrivals = WalkSide(pedigree, first, second, firstAncestors, sides);
