@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "tests/support/screen_shot.h"
 #include "app/charts_main_window.h"
 #include "fanchart/window/fan_chart_run.h"
 #include "fanchart/window/printer_choice.h"
@@ -42,18 +43,9 @@ void PrintTo(ChartsMainWindow& window, const QString& name) {
   choice.RunSetup(nullptr);
 }
 
-void Settle(int ms = 200) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+void Settle(int ms = 200) { testing::Settle(ms); }
 
-void Shoot(const QString& name) {
-  Settle();
-  QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(outputFolder).filePath(name + ".png"));
-  std::printf("%s\n", qPrintable(name));
-  std::fflush(stdout);
-}
+void Shoot(const QString& name) { testing::ShootScreen(outputFolder, name, 200); }
 
 void ClickLine(TMF& window, int n) {
   char start[16];

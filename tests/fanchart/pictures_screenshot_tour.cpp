@@ -24,6 +24,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tests/support/screen_shot.h"
 #include "ancestry/window/tgraphf.h"
 #include "app/charts_main_window.h"
 #include "fanchart/fan_highlights.h"
@@ -44,18 +45,9 @@ namespace {
 
 QString outputFolder;
 
-void Settle(int ms = 300) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+void Settle(int ms = 300) { testing::Settle(ms); }
 
-void Shoot(const QString& name) {
-  Settle();
-  QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(outputFolder).filePath(name + ".png"));
-  std::printf("%s\n", qPrintable(name));
-  std::fflush(stdout);
-}
+void Shoot(const QString& name) { testing::ShootScreen(outputFolder, name, 300); }
 
 constexpr int kGuideWidth = 560;
 

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/support/screen_shot.h"
 #include "app/charts_main_window.h"
 #include "fanchart/window/printer_choice.h"
 #include "kinship/window/torgdataf.h"
@@ -27,17 +28,9 @@ using namespace quenor;
 
 namespace {
 
-void Settle(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+void Settle(int ms) { testing::Settle(ms); }
 
-void Shoot(const QString& folder, const QString& name) {
-  Settle(300);
-  QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name + ".png"));
-  std::printf("%s\n", qPrintable(name));
-}
+void Shoot(const QString& folder, const QString& name) { testing::ShootScreen(folder, name, 300); }
 
 void Search(ChartsMainWindow& window, int32_t ancestor, int32_t descendant) {
   Session& session = window.session();

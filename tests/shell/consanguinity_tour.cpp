@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "tests/support/screen_shot.h"
 #include "shell/report_viewer.h"
 #include "shell/taidef.h"
 #include "shell/tavisf.h"
@@ -31,17 +32,9 @@ namespace {
 
 QString outputFolder;
 
-void Settle(int ms = 150) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+void Settle(int ms = 150) { testing::Settle(ms); }
 
-void Shoot(const QString& name) {
-  Settle();
-  QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(outputFolder).filePath(name + QStringLiteral(".png")));
-  std::printf("%s\n", name.toUtf8().constData());
-}
+void Shoot(const QString& name) { testing::ShootScreen(outputFolder, name, 150); }
 
 // Opens a menu of the menu bar, and a submenu of it when `submenu` is given.
 void ShootMenu(TMF& window, const char* title, QMenu* submenu, const QString& name) {

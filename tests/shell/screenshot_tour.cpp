@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "tests/support/screen_shot.h"
 #include "shell/report_viewer.h"
 #include "shell/taidef.h"
 #include "shell/tavisf.h"
@@ -30,18 +31,9 @@ namespace {
 
 QString outputFolder;
 
-void Settle(int ms = 150) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+void Settle(int ms = 150) { testing::Settle(ms); }
 
-void Shoot(const char* name) {
-  Settle();
-  const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0);
-  picture.save(QDir(outputFolder).filePath(QString::fromUtf8(name) + QStringLiteral(".png")));
-  std::printf("%s\n", name);
-}
+void Shoot(const char* name) { testing::ShootScreen(outputFolder, QString::fromUtf8(name), 150); }
 
 int64_t LineOf(TMF& window, int n) {
   char start[16];
