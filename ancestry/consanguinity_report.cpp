@@ -6,6 +6,7 @@
 
 #include "ancestry/inbreeding.h"
 #include "ancestry/pedigree.h"
+#include "ancestry/related_ancestry.h"
 #include "ancestry/relationship_text.h"
 #include "ancestry/report_printing.h"
 #include "ancestry/relationship_ways.h"
@@ -121,8 +122,10 @@ void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_
 
 ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person) {
   const GedcomIndex& index = session.index;
-  const int32_t persons[] = {person};
-  const Pedigree pedigree = Pedigree::OfAncestors(index, persons);
+  // The parents are kept with him, however they are related.
+  const Pedigree::Links parents = KnownParents(index, person);
+  const int32_t persons[] = {person, parents.father, parents.mother};
+  const Pedigree pedigree = RelatedAncestry(index, persons);
   Consanguinity c;
   c.person = RelatedPersonOf(index, person);
   const int32_t place = pedigree.PlaceOf(person);

@@ -16,11 +16,7 @@ struct ParentNumbers {
   int32_t mother = 0;
 };
 
-// A parent is known only when his pointer names an indexed record other
-// than number 0.
-int32_t KnownPerson(const GedcomIndex& index, int32_t n) {
-  return n > 0 && index.IndividualRecord(n) != nullptr ? n : 0;
-}
+int32_t KnownPerson(const GedcomIndex& index, int32_t n) { return IsKnownPerson(index, n) ? n : 0; }
 
 ParentNumbers ParentsOfFamily(const GedcomIndex& index, int32_t family) {
   if (family <= 0) return {};
@@ -287,6 +283,30 @@ Pedigree Pedigree::OfAncestors(const GedcomIndex& index, std::span<const int32_t
   }
   builder.Finish();
   return pedigree;
+}
+
+Pedigree Pedigree::OfPersons(int32_t limit, std::span<const Links> persons) {
+  Pedigree pedigree;
+  Builder builder(pedigree, limit);
+  std::vector<ParentNumbers> parents;
+  parents.reserve(persons.size());
+  for (const Links& person : persons) {
+    if (person.individual <= 0 || person.individual >= limit) continue;
+    const int32_t met = builder.MetCount();
+    if (builder.Meet(person.individual) != met) continue;  // given twice: the first holds
+    parents.push_back({person.father, person.mother});
+  }
+  // A parent who was not given is not placed: Finish leaves him unknown.
+  for (const ParentNumbers& p : parents) builder.SetParents(p);
+  builder.Finish();
+  return pedigree;
+}
+
+bool IsKnownPerson(const GedcomIndex& index, int32_t n) { return n > 0 && index.IndividualRecord(n) != nullptr; }
+
+Pedigree::Links KnownParents(const GedcomIndex& index, int32_t n) {
+  const ParentNumbers parents = ParentsOfFamily(index, index.ParentFamily(n));
+  return {n, parents.father, parents.mother};
 }
 
 int32_t Pedigree::PlaceOf(int32_t individual) const {

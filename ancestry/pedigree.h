@@ -32,6 +32,17 @@ class Pedigree {
   // out) and all their ancestors.
   static Pedigree OfAncestors(const GedcomIndex& index, std::span<const int32_t> persons);
 
+  // A person with the individual numbers of his father and mother (0 when
+  // unknown).
+  struct Links {
+    int32_t individual = 0;
+    int32_t father = 0;
+    int32_t mother = 0;
+  };
+  // Exactly the persons given, numbered below `limit`: a parent who is not
+  // one of them counts as unknown.
+  static Pedigree OfPersons(int32_t limit, std::span<const Links> persons);
+
   int32_t Size() const { return static_cast<int32_t>(individuals_.size()); }
   int32_t OrderedCount() const { return orderedCount_; }
   bool IsOrdered(int32_t place) const { return place < orderedCount_; }
@@ -88,5 +99,12 @@ class Pedigree {
   std::vector<bool> onLoop_;  // for the unordered places
   int32_t orderedCount_ = 0;
 };
+
+// The father and mother of individual n as every pedigree reads them: a
+// parent is known when his pointer names an indexed record other than 0;
+// both 0 when n has no parent family.
+Pedigree::Links KnownParents(const GedcomIndex& index, int32_t n);
+// True when n names an indexed individual other than 0.
+bool IsKnownPerson(const GedcomIndex& index, int32_t n);
 
 }  // namespace quenor

@@ -6,6 +6,7 @@
 #include "ancestry/consanguinity_report.h"
 #include "ancestry/inbreeding.h"
 #include "ancestry/pedigree.h"
+#include "ancestry/related_ancestry.h"
 #include "ancestry/relationship_text.h"
 #include "ancestry/relationship_ways.h"
 #include "gedcom/record_fields.h"
@@ -55,7 +56,7 @@ std::string KinshipDegreesText(const Session& session, const KinshipDegrees& d) 
 KinshipDegreesOutcome ReportKinshipDegrees(Session& session) {
   const KinshipState& kinship = session.kinship;
   const int32_t persons[] = {kinship.firstPerson, kinship.secondPerson};
-  const Pedigree pedigree = Pedigree::OfAncestors(session.index, persons);
+  const Pedigree pedigree = RelatedAncestry(session.index, persons);
   const int32_t first = pedigree.PlaceOf(kinship.firstPerson);
   const int32_t second = pedigree.PlaceOf(kinship.secondPerson);
   if (first == Pedigree::kNone || second == Pedigree::kNone) return KinshipDegreesOutcome::NotRelated;

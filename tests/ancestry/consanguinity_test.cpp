@@ -1,6 +1,7 @@
 // Coefficients of kinship and inbreeding on small families whose values are
-// known, computed for the whole file, on demand, and over the ancestors of
-// the persons asked only: the three must agree.
+// known, computed for the whole file, on demand, over the ancestors of the
+// persons asked only, and over the part of them that bears on kinship: all
+// must agree.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 
 #include "ancestry/inbreeding.h"
 #include "ancestry/pedigree.h"
+#include "ancestry/related_ancestry.h"
 #include "tests/kinship/family_tree.h"
 #include "tests/support/session_fixture.h"
 
@@ -33,6 +35,8 @@ class ConsanguinityTest : public ::testing::Test {
     const Pedigree own = Pedigree::OfAncestors(fixture.session.index, persons);
     InbreedingOnDemand ancestorsOnly(own);
     EXPECT_DOUBLE_EQ(ancestorsOnly.Of(own.PlaceOf(n)), fromAll) << n;
+    const Pedigree related = RelatedAncestry(fixture.session.index, persons);
+    EXPECT_DOUBLE_EQ(InbreedingOnDemand(related).Of(related.PlaceOf(n)), fromAll) << n;
     return fromAll;
   }
 
@@ -44,6 +48,8 @@ class ConsanguinityTest : public ::testing::Test {
     const double kinship = InbreedingOnDemand(own).KinshipOf(own.PlaceOf(a), own.PlaceOf(b));
     const Pedigree whole = Pedigree::OfWholeFile(fixture.session.index);
     EXPECT_DOUBLE_EQ(InbreedingOnDemand(whole).KinshipOf(whole.PlaceOf(a), whole.PlaceOf(b)), kinship);
+    const Pedigree related = RelatedAncestry(fixture.session.index, persons);
+    EXPECT_DOUBLE_EQ(InbreedingOnDemand(related).KinshipOf(related.PlaceOf(a), related.PlaceOf(b)), kinship);
     return kinship;
   }
 
