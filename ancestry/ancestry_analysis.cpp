@@ -2,13 +2,16 @@
 
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
+#include "ancestry/ancestry_figures.h"
 #include "ancestry/ancestry_list.h"
 #include "ancestry/ancestry_list_layout.h"
 #include "ancestry/ancestry_statistics.h"
 #include "ancestry/consanguinity_report.h"
 #include "ancestry/named_persons.h"
 #include "gedcom/record_fields.h"
+#include "platform/report_file.h"
 #include "session/load_report.h"
 #include "session/session.h"
 
@@ -62,12 +65,29 @@ void OfferAncestryReports(Session& session) {
 
 // The ancestry list, then the statistics and the repeated ancestors, then
 // the consanguinity, which tells the user itself when it cannot be had.
+// While the long list is flushed to the disk, another thread measures the
+// table and works out the consanguinity; every message and every file
+// still comes in that order. The list file replaced is let go of last.
 bool WriteAncestryReports(Session& session, int32_t person) {
   NamedPersons named(session.index);
-  if (!BuildAncestorTable(session, person, &named)) return false;
+  ReportFile list;
+  if (!WriteAncestryList(session, person, &named, list)) return false;
+  bool placed = false;
+  AncestryFigures figures;
+  ConsanguinityFindings consanguinity;
+  session.workers.Run(2, [&](int task) {
+    if (task == 0) {
+      placed = list.Close();
+    } else {
+      figures = MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz, named);
+      consanguinity = FindConsanguinity(session.index, person);
+    }
+  });
+  if (!PutAncestryListInPlace(session, placed)) return false;
   session.slots[kSlotAncestryList].hasContent = true;
-  if (!WriteAncestryStatistics(session, &named)) return false;
-  WriteConsanguinityReport(session, person);
+  session.ancestryFigures = std::move(figures);
+  if (!WriteMeasuredStatistics(session)) return false;
+  WriteConsanguinityReport(session, consanguinity);
   return true;
 }
 

@@ -189,8 +189,7 @@ void WriteAncestors(ReportFile& file, const GedcomIndex& index, const AncestorTa
 
 }  // namespace
 
-bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) {
-  ReportFile file;
+bool WriteAncestryList(Session& session, int32_t probant, NamedPersons* named, ReportFile& file) {
   if (!file.Create(session.SlotPath(kSlotAncestryList))) {
     TellReportNotWritten(session.ui, session.SlotPath(kSlotAncestryList));
     return false;
@@ -198,12 +197,21 @@ bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) 
   WriteHeading(file, session.index, probant, named);
   FillAncestorTable(session.index, probant, session.ancestors);
   WriteAncestors(file, session.index, session.ancestors, named, session.workers);
-  if (!file.Close()) {
+  return true;
+}
+
+bool PutAncestryListInPlace(Session& session, bool placed) {
+  if (!placed) {
     TellReportNotWritten(session.ui, session.SlotPath(kSlotAncestryList));
     return false;
   }
   CheckAncestorLoops(session, session.ancestors, session.ancestors.lastStradonitz);
   return true;
+}
+
+bool BuildAncestorTable(Session& session, int32_t probant, NamedPersons* named) {
+  ReportFile file;
+  return WriteAncestryList(session, probant, named, file) && PutAncestryListInPlace(session, file.Close());
 }
 
 }  // namespace quenor

@@ -26,6 +26,10 @@ bool WriteAncestryStatistics(Session& session, NamedPersons* named) {
   std::optional<NamedPersons> unknown;
   if (named == nullptr) named = &unknown.emplace(session.index);
   session.ancestryFigures = MeasureAncestry(session.index, session.ancestors, session.ancestors.lastStradonitz, *named);
+  return WriteMeasuredStatistics(session);
+}
+
+bool WriteMeasuredStatistics(Session& session) {
   const AncestryFigures& figures = session.ancestryFigures;
   const ReportTitle title{session.probantName, session.runDate};
   if (!WriteStatisticsReport(session.SlotPath(kSlotStatistics), title, figures)) {

@@ -12,5 +12,7 @@ class Session;
 // report file cannot be written. `named` (may be null) holds what is already
 // known of whose names count.
 bool WriteAncestryStatistics(Session& session, NamedPersons* named = nullptr);
+// The same reports from session.ancestryFigures, measured already.
+bool WriteMeasuredStatistics(Session& session);
 
 }  // namespace quenor

@@ -21,17 +21,6 @@ using namespace literals;
 
 constexpr int kTitleWidth = 100;
 
-// What the report says of a person and his parents.
-struct Consanguinity {
-  RelatedPerson person;
-  RelatedPerson father;  // number 0: unknown
-  RelatedPerson mother;
-  double inbreeding = 0.0;
-  double fatherInbreeding = 0.0;
-  double motherInbreeding = 0.0;
-  std::vector<RelationshipWay> ways;  // of the father and the mother
-};
-
 std::string ParentLine(const std::string& role, bool mother, const RelatedPerson& parent, double inbreeding) {
   if (parent.number == 0) return role + (mother ? " : inconnue\n" : " : inconnu\n");
   return role + PrintToString(" : %7ld  %-40s  ", static_cast<long>(parent.number), parent.name.c_str()) +
@@ -86,7 +75,7 @@ void AppendCommonAncestors(std::string& text, const GedcomIndex& index, const st
   }
 }
 
-std::string ConsanguinityText(const Session& session, const Consanguinity& c) {
+std::string ConsanguinityText(const Session& session, const ConsanguinityFindings& c) {
   const std::string& name = c.person.name;
   std::string text = Centred("Consanguinité "_ansi + OfName(name) + "  " + session.runDate, kTitleWidth, 2);
   text += "Coefficient de consanguinité "_ansi + OfName(name) + " : " + FormatPercent(c.inbreeding) + "\n\n";
@@ -113,47 +102,63 @@ std::string ConsanguinityText(const Session& session, const Consanguinity& c) {
 
 void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_t place, const std::string& what) {
   const int32_t loop = pedigree.LoopAncestor(place);
-  const int32_t individual = loop == Pedigree::kNone ? pedigree.Individual(place) : pedigree.Individual(loop);
+  TellUndefinedCoefficient(session, loop == Pedigree::kNone ? pedigree.Individual(place) : pedigree.Individual(loop), what);
+}
+
+void TellUndefinedCoefficient(Session& session, int32_t ownAncestor, const std::string& what) {
   session.Message("Fichier GEDCOM erroné"_ansi,
-                  what + " ne peut être calculé :\n"_ansi + std::to_string(individual) + " " +
-                      PersonName(session.index, 0, individual) + " est son propre ascendant dans le fichier GEDCOM."_ansi,
+                  what + " ne peut être calculé :\n"_ansi + std::to_string(ownAncestor) + " " +
+                      PersonName(session.index, 0, ownAncestor) + " est son propre ascendant dans le fichier GEDCOM."_ansi,
                   MessageIcon::Stop);
 }
 
-ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person) {
-  const GedcomIndex& index = session.index;
+ConsanguinityFindings FindConsanguinity(const GedcomIndex& index, int32_t person) {
   // The parents are kept with him, however they are related.
   const Pedigree::Links parents = KnownParents(index, person);
   const int32_t persons[] = {person, parents.father, parents.mother};
   const Pedigree pedigree = RelatedAncestry(index, persons);
-  Consanguinity c;
+  ConsanguinityFindings c;
   c.person = RelatedPersonOf(index, person);
   const int32_t place = pedigree.PlaceOf(person);
-  if (place != Pedigree::kNone && !pedigree.IsOrdered(place)) {
-    TellUndefinedCoefficient(session, pedigree, place,
-                             "Le coefficient de consanguinité "_ansi + OfName(c.person.name));
+  if (place == Pedigree::kNone) return c;
+  if (!pedigree.IsOrdered(place)) {
+    const int32_t loop = pedigree.LoopAncestor(place);
+    c.ownAncestor = pedigree.Individual(loop == Pedigree::kNone ? place : loop);
+    return c;
+  }
+  InbreedingOnDemand inbreeding(pedigree);
+  const int32_t father = pedigree.Father(place);
+  const int32_t mother = pedigree.Mother(place);
+  if (father != Pedigree::kNone) {
+    c.father = RelatedPersonOf(index, pedigree.Individual(father));
+    c.fatherInbreeding = inbreeding.Of(father);
+  }
+  if (mother != Pedigree::kNone) {
+    c.mother = RelatedPersonOf(index, pedigree.Individual(mother));
+    c.motherInbreeding = inbreeding.Of(mother);
+  }
+  if (father != Pedigree::kNone && mother != Pedigree::kNone) {
+    c.inbreeding = inbreeding.KinshipOf(father, mother);
+    c.ways = FindRelationshipWays(pedigree, father, mother);
+  }
+  return c;
+}
+
+ConsanguinityOutcome WriteConsanguinityReport(Session& session, const ConsanguinityFindings& findings) {
+  if (findings.ownAncestor != 0) {
+    TellUndefinedCoefficient(session, findings.ownAncestor,
+                             "Le coefficient de consanguinité "_ansi + OfName(findings.person.name));
     return ConsanguinityOutcome::Undefined;
   }
-  if (place != Pedigree::kNone) {
-    InbreedingOnDemand inbreeding(pedigree);
-    const int32_t father = pedigree.Father(place);
-    const int32_t mother = pedigree.Mother(place);
-    if (father != Pedigree::kNone) {
-      c.father = RelatedPersonOf(index, pedigree.Individual(father));
-      c.fatherInbreeding = inbreeding.Of(father);
-    }
-    if (mother != Pedigree::kNone) {
-      c.mother = RelatedPersonOf(index, pedigree.Individual(mother));
-      c.motherInbreeding = inbreeding.Of(mother);
-    }
-    if (father != Pedigree::kNone && mother != Pedigree::kNone) {
-      c.inbreeding = inbreeding.KinshipOf(father, mother);
-      c.ways = FindRelationshipWays(pedigree, father, mother);
-    }
+  if (!WriteSlotText(session, kSlotConsanguinity, ConsanguinityText(session, findings))) {
+    return ConsanguinityOutcome::NotWritten;
   }
-  if (!WriteSlotText(session, kSlotConsanguinity, ConsanguinityText(session, c))) return ConsanguinityOutcome::NotWritten;
   session.slots[kSlotConsanguinity].hasContent = true;
   return ConsanguinityOutcome::Written;
+}
+
+ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person) {
+  return WriteConsanguinityReport(session, FindConsanguinity(session.index, person));
 }
 
 }  // namespace quenor

@@ -4,9 +4,14 @@
 // and their closest common ancestors.
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "ancestry/relationship_text.h"
+#include "ancestry/relationship_ways.h"
 
 namespace quenor {
 
+class GedcomIndex;
 class Pedigree;
 class Session;
 
@@ -16,8 +21,27 @@ enum class ConsanguinityOutcome {
   NotWritten, // the file could not be written: the user told
 };
 
-// Writes report slot 11 for individual `person` and sets its content flag.
-// Nothing is written when his coefficient has no value.
+// What the report says of a person and his parents, found from the loaded
+// file alone (so that it may be found on another thread).
+struct ConsanguinityFindings {
+  RelatedPerson person;
+  RelatedPerson father;  // number 0: unknown
+  RelatedPerson mother;
+  double inbreeding = 0.0;
+  double fatherInbreeding = 0.0;
+  double motherInbreeding = 0.0;
+  std::vector<RelationshipWay> ways;  // of the father and the mother
+  // Not 0 when the person is his own ancestor or descends from one: the
+  // person of the loop to name, and no coefficient.
+  int32_t ownAncestor = 0;
+};
+
+ConsanguinityFindings FindConsanguinity(const GedcomIndex& index, int32_t person);
+
+// Writes report slot 11 from the findings and sets its content flag; for a
+// person without a coefficient, tells the user and writes nothing.
+ConsanguinityOutcome WriteConsanguinityReport(Session& session, const ConsanguinityFindings& findings);
+// The same for individual `person`, found now.
 ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person);
 
 // The stop message telling that the coefficient of `name` cannot be
@@ -25,5 +49,7 @@ ConsanguinityOutcome WriteConsanguinityReport(Session& session, int32_t person);
 // `place`. `what` says what cannot be computed, for instance "Le coefficient
 // de consanguinité de Jean Dupont".
 void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_t place, const std::string& what);
+// The same naming individual `ownAncestor`.
+void TellUndefinedCoefficient(Session& session, int32_t ownAncestor, const std::string& what);
 
 }  // namespace quenor

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 namespace quenor {
 namespace {
@@ -64,6 +65,32 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
+// Freeing the blocks and cached pages of a large file takes a while (30 ms
+// for 100 MB): the file being replaced is held open while the new one takes
+// its name, and let go of on a thread of its own once the AtomicFile goes,
+// so that its freeing is not waited for (nor, when the AtomicFile is kept a
+// little, the flushes of the next small files, which would wait behind it).
+// Small files are let go of at once.
+constexpr off_t kReleasedAsideFrom = 8 << 20;
+
+int HoldLargeFile(const std::string& path) {
+  const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (descriptor < 0) return -1;
+  struct stat held {};
+  if (fstat(descriptor, &held) == 0 && S_ISREG(held.st_mode) && held.st_size >= kReleasedAsideFrom) return descriptor;
+  close(descriptor);
+  return -1;
+}
+
+void ReleaseAside(int descriptor) {
+  if (descriptor < 0) return;
+  try {
+    std::thread([descriptor] { close(descriptor); }).detach();
+  } catch (const std::system_error&) {
+    close(descriptor);
+  }
+}
+
 void SyncFolder(const std::string& folder) {
   const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) return;
@@ -73,10 +100,15 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-AtomicFile::~AtomicFile() { Abandon(); }
+AtomicFile::~AtomicFile() {
+  Abandon();
+  ReleaseAside(replaced_);
+}
 
 bool AtomicFile::Create(const std::string& path) {
   Abandon();
+  ReleaseAside(replaced_);
+  replaced_ = -1;
   failed_ = false;
   written_ = handedToDisk_ = 0;
   target_ = TargetOf(path);
@@ -158,7 +190,9 @@ bool AtomicFile::Commit() {
   }
   const int descriptor = descriptor_;
   descriptor_ = -1;
-  if (close(descriptor) != 0 || rename(temporary_.c_str(), target_.c_str()) != 0) {
+  replaced_ = HoldLargeFile(target_);
+  const bool renamed = close(descriptor) == 0 && rename(temporary_.c_str(), target_.c_str()) == 0;
+  if (!renamed) {
     Abandon();
     return false;
   }

@@ -30,7 +30,8 @@ class AtomicFile {
   bool Write(std::string_view bytes);
 
   // Flushes the bytes to the disk and puts the file in place of the old one.
-  // False when any step failed; the old file is then untouched.
+  // False when any step failed; the old file is then untouched. A large old
+  // file is freed on another thread once this object goes.
   bool Commit();
   // Gives the file up, leaving the old one as it was.
   void Abandon();
@@ -48,6 +49,7 @@ class AtomicFile {
   long long handedToDisk_ = 0;  // bytes whose writing to the disk was started
   bool failed_ = false;
   bool device_ = false;  // a device or a pipe, written in place
+  int replaced_ = -1;    // the large file replaced, held until this one goes
 };
 
 // Writes `bytes` as the whole file at `path`, through an AtomicFile.

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,32 @@ TEST_F(AtomicFileTest, TheOldFileStaysUntilTheNewOneIsCommitted) {
   EXPECT_EQ(ReadBytes(Path()), "le nouveau rapport");
   EXPECT_EQ(NamesIn(Folder()), std::vector<std::string>{"Rapport.TXT"});
   EXPECT_FALSE(file.Commit());  // once only
+}
+
+// The descriptors open in this process.
+std::size_t OpenDescriptors() {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                                std::filesystem::directory_iterator{}));
+}
+
+// A large file replaced is let go of on another thread once the AtomicFile
+// goes, however many times it happens: no descriptor stays behind.
+TEST_F(AtomicFileTest, LargeFilesReplacedAreAllLetGo) {
+  const std::string large(9 << 20, 'a');
+  WriteBytes(Path(), large);
+  const std::size_t before = OpenDescriptors();
+  for (int round = 0; round < 5; ++round) {
+    AtomicFile file;
+    ASSERT_TRUE(file.Create(Path()));
+    ASSERT_TRUE(file.Write(std::string(9 << 20, static_cast<char>('b' + round))));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(ReadBytes(Path()).front(), static_cast<char>('b' + round));
+    // Held while this object lives, through the next Create too.
+    if (round == 4) ASSERT_TRUE(file.Create((folder / "Autre.TXT").string()));
+  }
+  for (int wait = 0; wait < 200 && OpenDescriptors() > before; ++wait) usleep(10'000);
+  EXPECT_EQ(OpenDescriptors(), before);
+  EXPECT_EQ(NamesIn(Folder()), std::vector<std::string>{"Rapport.TXT"});
 }
 
 TEST_F(AtomicFileTest, AFileGivenUpOrForgottenLeavesTheOldOne) {
