@@ -8,6 +8,7 @@
 namespace quenor {
 
 class GedcomIndex;
+class WorkerPool;
 
 // Told of every entry as the walk fills it, in Stradonitz order.
 class AncestorVisitor {
@@ -26,5 +27,8 @@ class AncestorVisitor {
 // entry. `visitor` (may be null) is told of each filled entry.
 void FillAncestorTable(const GedcomIndex& index, int32_t person, AncestorTable& table,
                        AncestorVisitor* visitor = nullptr);
+// The same without a visitor, the generations of a large pedigree shared
+// among the threads of `workers`.
+void FillAncestorTable(const GedcomIndex& index, int32_t person, AncestorTable& table, WorkerPool& workers);
 
 }  // namespace quenor

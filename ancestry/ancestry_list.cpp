@@ -195,7 +195,7 @@ bool WriteAncestryList(Session& session, int32_t probant, NamedPersons* named, R
     return false;
   }
   WriteHeading(file, session.index, probant, named);
-  FillAncestorTable(session.index, probant, session.ancestors);
+  FillAncestorTable(session.index, probant, session.ancestors, session.workers);
   WriteAncestors(file, session.index, session.ancestors, named, session.workers);
   return true;
 }

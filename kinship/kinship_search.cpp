@@ -20,7 +20,7 @@ using namespace literals;
 // Fills the table of `person` and checks it for persons who are their own
 // ancestors. `last` is at least 1: the person himself.
 bool BuildCheckedTable(Session& session, int32_t person, AncestorTable& table, int32_t& last) {
-  FillAncestorTable(session.index, person, table);
+  FillAncestorTable(session.index, person, table, session.workers);
   last = std::max<int32_t>(table.lastStradonitz, 1);
   if (CheckAncestorLoops(session, table, last) == 0) return true;
   session.Message("Fichier GEDCOM erroné"_ansi, "Les liens ne peuvent être établis de façon fiable."_ansi,

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace quenor {
 namespace {
 
@@ -66,6 +68,12 @@ void WorkerPool::Run(int count, const std::function<void(int)>& task) {
 }
 
 void WorkerPool::Share(const std::function<void()>& helperWork, const std::function<void()>& callerWork) {
+  // A process forked from the one that started the helpers has none of
+  // them: the caller does it all (and nothing waits for helpers that are not there).
+  if (!helpers_.empty() && getpid() != helpersProcess_) {
+    callerWork();
+    return;
+  }
   {
     std::unique_lock lock(mutex_);
     if (busy_) {
@@ -101,6 +109,7 @@ void WorkerPool::Share(const std::function<void()>& helperWork, const std::funct
 }
 
 void WorkerPool::StartHelpers() {
+  if (helpers_.empty()) helpersProcess_ = getpid();
   while (helpers_.size() + 1 < threads_) {
     try {
       helpers_.emplace_back([this, seen = generation_] { HelperLoop(seen); });

@@ -46,6 +46,7 @@ class WorkerPool {
 
   unsigned threads_;
   std::vector<std::thread> helpers_;
+  int helpersProcess_ = 0;  // the process the helpers run in
   std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable finished_;

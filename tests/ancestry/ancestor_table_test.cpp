@@ -2,6 +2,7 @@
 // that are their own ancestors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <random>
@@ -14,6 +15,7 @@
 #include "ancestry/named_persons.h"
 #include "gedcom/record_fields.h"
 #include "platform/cp1252.h"
+#include "platform/worker_pool.h"
 #include "tests/ancestry/pedigree_text.h"
 #include "tests/support/session_fixture.h"
 
@@ -109,6 +111,35 @@ TEST_F(AncestorTableTest, WalkStopsAfterAGenerationWithoutEntry) {
   Fill(1);
   EXPECT_EQ(Table()[6], 900);
   EXPECT_EQ(Table().lastStradonitz, 6);
+}
+
+// The table filled generation by generation on several threads is the one
+// filled on one, entry for entry, down to the last number: royal pedigrees
+// fill all 20 generations (the last ones with the same persons again and
+// again), a line of fathers stops, a loop goes on to the 20th.
+TEST_F(AncestorTableTest, FilledOnSeveralThreadsAsOnOne) {
+  const auto expectSameFill = [&](int32_t person, const std::string& what) {
+    Fill(person);
+    const std::vector<int32_t> alone(Table().data(), Table().data() + AncestorTable::kSize);
+    const int32_t last = Table().lastStradonitz;
+    for (const unsigned threads : {1u, 2u, 3u, 8u}) {
+      WorkerPool workers(threads);
+      AncestorTable shared;
+      FillAncestorTable(fixture.session.index, person, shared, workers);
+      EXPECT_EQ(shared.lastStradonitz, last) << what << ", " << threads << " threads";
+      EXPECT_TRUE(std::equal(alone.begin(), alone.end(), shared.data())) << what << ", " << threads << " threads";
+    }
+    return last;
+  };
+  ASSERT_TRUE(fixture.LoadData("royal92.ged"));
+  for (const int32_t person : {452, 115, 1, 2910}) {
+    const int32_t last = expectSameFill(person, "royal92 " + std::to_string(person));
+    if (person == 452) EXPECT_GE(last, kFirstOfGeneration20);
+  }
+  Load(LineOfFathers(25));
+  expectSameFill(1, "line of fathers");
+  Load(PedigreeText().Person(1, "Jean /Boucle/", 1).Family(1, 1, 0));
+  EXPECT_EQ(expectSameFill(1, "own father"), kFirstOfGeneration20);
 }
 
 class VisitRecorder : public AncestorVisitor {

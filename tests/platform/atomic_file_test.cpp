@@ -74,7 +74,9 @@ TEST_F(AtomicFileTest, LargeFilesReplacedAreAllLetGo) {
     ASSERT_TRUE(file.Commit());
     EXPECT_EQ(ReadBytes(Path()).front(), static_cast<char>('b' + round));
     // Held while this object lives, through the next Create too.
-    if (round == 4) ASSERT_TRUE(file.Create((folder / "Autre.TXT").string()));
+    if (round == 4) {
+      ASSERT_TRUE(file.Create((folder / "Autre.TXT").string()));
+    }
   }
   for (int wait = 0; wait < 200 && OpenDescriptors() > before; ++wait) usleep(10'000);
   EXPECT_EQ(OpenDescriptors(), before);

@@ -2,6 +2,9 @@
 // told to the caller, work shared again and again, work inside work.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <mutex>
 #include <set>
@@ -102,6 +105,28 @@ TEST(WorkerPool, SharedWorkRunsOnEveryHelperAndTheCaller) {
   EXPECT_EQ(callers, 1);
   // A failure of a helper reaches the caller.
   EXPECT_THROW(pool.Share([] { throw std::logic_error("aide"); }, [] {}), std::logic_error);
+}
+
+// A process forked after the helpers started (a test's child, for one) has
+// no helpers: its caller does every task instead of waiting for them.
+TEST(WorkerPool, AForkedProcessDoesTheWorkAlone) {
+  WorkerPool pool(3);
+  pool.Run(4, [](int) {});  // the helpers are started
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    TaskLog log(16);
+    pool.Run(16, [&](int i) { log.Note(i); });
+    bool once = log.threads.size() == 1;
+    for (const auto& runs : log.runs) once = once && runs == 1;
+    _exit(once ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  TaskLog log(16);
+  pool.Run(16, [&](int i) { log.Note(i); });  // the parent's helpers still work
+  for (const auto& runs : log.runs) EXPECT_EQ(runs, 1);
 }
 
 TEST(WorkerPool, ManySmallRunsInARow) {
