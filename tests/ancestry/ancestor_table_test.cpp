@@ -134,7 +134,9 @@ TEST_F(AncestorTableTest, FilledOnSeveralThreadsAsOnOne) {
   ASSERT_TRUE(fixture.LoadData("royal92.ged"));
   for (const int32_t person : {452, 115, 1, 2910}) {
     const int32_t last = expectSameFill(person, "royal92 " + std::to_string(person));
-    if (person == 452) EXPECT_GE(last, kFirstOfGeneration20);
+    if (person == 452) {
+      EXPECT_GE(last, kFirstOfGeneration20);
+    }
   }
   Load(LineOfFathers(25));
   expectSameFill(1, "line of fathers");
@@ -144,7 +146,7 @@ TEST_F(AncestorTableTest, FilledOnSeveralThreadsAsOnOne) {
 
 class VisitRecorder : public AncestorVisitor {
  public:
-  void GenerationStarts(int generation) override { events.push_back("G" + std::to_string(generation)); }
+  void GenerationStarts(int generation) override { events.push_back(std::string(1, 'G').append(std::to_string(generation))); }
   void AncestorFound(int32_t k, int32_t person, int32_t family) override {
     events.push_back(std::to_string(k) + ":" + std::to_string(person) + "/" + std::to_string(family));
   }

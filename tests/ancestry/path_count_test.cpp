@@ -15,6 +15,7 @@
 #include "ancestry/inbreeding.h"
 #include "ancestry/pedigree.h"
 #include "ancestry/relationship_ways.h"
+#include "tests/ancestry/kinship_samples.h"
 #include "tests/support/session_fixture.h"
 
 namespace quenor {
@@ -142,13 +143,7 @@ TEST_P(PathCountTest, CoefficientsMatchWrightsSumOverLines) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(RealFiles, PathCountTest,
-                         ::testing::Values("royal92.ged", "pres2020.ged", "bourbon.ged", "kennedy.ged", "washington.ged",
-                                           "555SAMPLE.GED", "TGC551LF.ged", "bach.ged", "bronte.ged", "shakespeare.ged"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           return name.substr(0, name.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(RealFiles, PathCountTest, testing::KinshipRealFiles(), testing::FileTestName);
 
 }  // namespace
 }  // namespace quenor

@@ -11,6 +11,7 @@
 #include "ancestry/pedigree.h"
 #include "ancestry/related_ancestry.h"
 #include "ancestry/relationship_ways.h"
+#include "tests/ancestry/kinship_samples.h"
 #include "tests/kinship/family_tree.h"
 #include "tests/support/session_fixture.h"
 
@@ -120,26 +121,10 @@ TEST_F(RelatedAncestryTest, KeepsTheLinesDownFromTheCommonCoupleOnly) {
   }
 }
 
-// Jean (1) is his own grandfather; Marc (4) descends from him; Lise (8) is
-// her own mother; Paul (5) and Rose (6) have nothing to do with it.
+// The loops of the shared loop family (Jean his own grandfather, Lise her
+// own mother) and the persons who descend from them.
 TEST_F(RelatedAncestryTest, LoopsAreKeptWhole) {
-  ASSERT_TRUE(fixture.LoadText(
-      "0 HEAD\n1 CHAR ANSI\n"
-      "0 @I1@ INDI\n1 NAME Jean /Boucle/\n1 FAMC @F3@\n1 FAMS @F1@\n"
-      "0 @I2@ INDI\n1 NAME Pierre /Boucle/\n1 FAMC @F1@\n1 FAMS @F2@\n"
-      "0 @I3@ INDI\n1 NAME Louis /Boucle/\n1 FAMC @F2@\n1 FAMS @F3@\n"
-      "0 @I4@ INDI\n1 NAME Marc /Boucle/\n1 FAMC @F1@\n1 FAMS @F4@\n"
-      "0 @I5@ INDI\n1 NAME Paul /Sain/\n1 FAMC @F5@\n"
-      "0 @I6@ INDI\n1 NAME Rose /Sain/\n1 FAMS @F5@\n"
-      "0 @I7@ INDI\n1 NAME Luc /Boucle/\n1 FAMC @F4@\n"
-      "0 @I8@ INDI\n1 NAME Lise /Soi/\n1 FAMC @F6@\n1 FAMS @F6@\n"
-      "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n1 CHIL @I4@\n"
-      "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I3@\n"
-      "0 @F3@ FAM\n1 HUSB @I3@\n1 CHIL @I1@\n"
-      "0 @F4@ FAM\n1 HUSB @I4@\n1 CHIL @I7@\n"
-      "0 @F5@ FAM\n1 WIFE @I6@\n1 CHIL @I5@\n"
-      "0 @F6@ FAM\n1 WIFE @I8@\n1 CHIL @I8@\n"
-      "0 TRLR\n"));
+  ASSERT_TRUE(fixture.LoadText(testing::LoopFile()));
   const int32_t luc[] = {7};
   const Pedigree related = RelatedAncestry(fixture.session.index, luc);
   EXPECT_EQ(related.Size(), 5);  // Luc, Marc and the three of the loop
@@ -172,13 +157,8 @@ TEST_P(RelatedAncestryOfRealFilesTest, SameWaysAndCoefficientsAsTheWholeAncestry
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(RealFiles, RelatedAncestryOfRealFilesTest,
-                         ::testing::Values("royal92.ged", "pres2020.ged", "bourbon.ged", "kennedy.ged", "washington.ged",
-                                           "555SAMPLE.GED", "TGC551LF.ged", "bach.ged", "bronte.ged", "shakespeare.ged"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           return name.substr(0, name.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(RealFiles, RelatedAncestryOfRealFilesTest, testing::KinshipRealFiles(),
+                         testing::FileTestName);
 
 }  // namespace
 }  // namespace quenor
