@@ -23,6 +23,11 @@ class AncestorTable {
     reached_ = std::max(reached_, k + 1);
     return entries_[k];
   }
+  // The entries, of which those below `end` may then be written.
+  int32_t* EntriesBelow(int32_t end) {
+    reached_ = std::max(reached_, end);
+    return entries_.get();
+  }
   int32_t* data() {
     reached_ = kSize;
     return entries_.get();

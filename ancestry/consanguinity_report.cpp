@@ -98,11 +98,17 @@ std::string ConsanguinityText(const Session& session, const ConsanguinityFinding
   return text;
 }
 
+// The person to name for an unordered place: one on a loop among his
+// ancestors, or himself.
+int32_t OwnAncestorOf(const Pedigree& pedigree, int32_t place) {
+  const int32_t loop = pedigree.LoopAncestor(place);
+  return pedigree.Individual(loop == Pedigree::kNone ? place : loop);
+}
+
 }  // namespace
 
 void TellUndefinedCoefficient(Session& session, const Pedigree& pedigree, int32_t place, const std::string& what) {
-  const int32_t loop = pedigree.LoopAncestor(place);
-  TellUndefinedCoefficient(session, loop == Pedigree::kNone ? pedigree.Individual(place) : pedigree.Individual(loop), what);
+  TellUndefinedCoefficient(session, OwnAncestorOf(pedigree, place), what);
 }
 
 void TellUndefinedCoefficient(Session& session, int32_t ownAncestor, const std::string& what) {
@@ -122,8 +128,7 @@ ConsanguinityFindings FindConsanguinity(const GedcomIndex& index, int32_t person
   const int32_t place = pedigree.PlaceOf(person);
   if (place == Pedigree::kNone) return c;
   if (!pedigree.IsOrdered(place)) {
-    const int32_t loop = pedigree.LoopAncestor(place);
-    c.ownAncestor = pedigree.Individual(loop == Pedigree::kNone ? place : loop);
+    c.ownAncestor = OwnAncestorOf(pedigree, place);
     return c;
   }
   InbreedingOnDemand inbreeding(pedigree);

@@ -102,13 +102,17 @@ void SyncFolder(const std::string& folder) {
 
 AtomicFile::~AtomicFile() {
   Abandon();
+  ReleaseReplaced();
+}
+
+void AtomicFile::ReleaseReplaced() {
   ReleaseAside(replaced_);
+  replaced_ = -1;
 }
 
 bool AtomicFile::Create(const std::string& path) {
   Abandon();
-  ReleaseAside(replaced_);
-  replaced_ = -1;
+  ReleaseReplaced();
   failed_ = false;
   written_ = handedToDisk_ = 0;
   target_ = TargetOf(path);

@@ -41,6 +41,7 @@ class AtomicFile {
   bool OpenUnnamed(const std::string& folder);
   bool OpenNamed(const std::string& folder, const std::string& name);
   bool GiveName();
+  void ReleaseReplaced();
 
   int descriptor_ = -1;
   std::string target_;     // the path the file takes at the commit
