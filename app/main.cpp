@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/charts_main_window.h"
+#include "platform/large_page_blocks.h"
 #include "platform/version.h"
 #include "shell/qt_translations.h"
 #include "shell/taidef.h"
@@ -53,6 +54,7 @@ bool AnswerOption(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  quenor::UseLargePagesForLargeBlocks();
   if (AnswerOption(argc, argv)) return 0;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quenor"));

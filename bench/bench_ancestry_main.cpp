@@ -23,6 +23,7 @@
 #include "bench/generated_pedigree.h"
 #include "gedcom/record_fields.h"
 #include "platform/clock.h"
+#include "platform/large_page_blocks.h"
 #include "platform/user_interface.h"
 #include "session/session.h"
 
@@ -106,6 +107,7 @@ void Print(const Passes& passes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   const std::string scratch = quenor::bench::MakeScratchFolder("quenor-bench-ancestry");
   if (scratch.empty()) return 1;

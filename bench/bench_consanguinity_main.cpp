@@ -33,6 +33,7 @@
 #include "gedcom/record_fields.h"
 #include "kinship/kinship_degrees.h"
 #include "platform/clock.h"
+#include "platform/large_page_blocks.h"
 #include "platform/user_interface.h"
 #include "session/gedcom_opening.h"
 #include "session/session.h"
@@ -181,6 +182,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return Usage();
   auto runsAt = [&](std::size_t i, int fallback) {

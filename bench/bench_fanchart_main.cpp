@@ -15,6 +15,7 @@
 #include "fanchart/fan_page.h"
 #include "fanchart/fan_pages.h"
 #include "fanchart/fan_script.h"
+#include "platform/large_page_blocks.h"
 #include "platform/qt/fan_chart_files.h"
 #include "platform/recording_canvas.h"
 
@@ -52,6 +53,7 @@ std::uintmax_t SizeOf(const std::filesystem::path& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "quenor-bench-fanchart";

@@ -25,6 +25,7 @@
 #include "fanchart/fan_view.h"
 #include "fanchart/window/fan_explorer.h"
 #include "fanchart/window/fan_view_renderer.h"
+#include "platform/large_page_blocks.h"
 
 
 namespace {
@@ -133,6 +134,7 @@ bool TimeTheWindow(const quenor::FanLayout& layout, const quenor::FanViewContent
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;

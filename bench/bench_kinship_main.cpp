@@ -19,6 +19,7 @@
 #include "kinship/kinship_search.h"
 #include "kinship/side_mark.h"
 #include "platform/clock.h"
+#include "platform/large_page_blocks.h"
 #include "platform/user_interface.h"
 #include "session/session.h"
 
@@ -92,6 +93,7 @@ void Print(const Passes& passes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   const std::string scratch = quenor::bench::MakeScratchFolder("quenor-bench-kinship");
   if (scratch.empty()) return 1;

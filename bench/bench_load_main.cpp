@@ -15,6 +15,7 @@
 
 #include "bench/bench_timing.h"
 #include "platform/clock.h"
+#include "platform/large_page_blocks.h"
 #include "platform/user_interface.h"
 #include "session/gedcom_opening.h"
 #include "session/session.h"
@@ -168,6 +169,7 @@ void PrintGoals(const Series& all, double fileMegabytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   if (argc < 2 || argc > 3 || std::strcmp(argv[1], "--aide") == 0) {
     std::fputs("usage : quenor-bench-load FICHIER.ged [NOMBRE_DE_PASSES (5 par défaut)]\n", stderr);
     return 2;

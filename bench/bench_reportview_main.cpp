@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
+#include "platform/large_page_blocks.h"
 #include "shell/report_viewer.h"
 
 namespace {
@@ -38,6 +39,7 @@ bool WriteReport(const std::filesystem::path& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "cli/usage.h"
+#include "platform/large_page_blocks.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int Help(const quenor::Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quenor::UseLargePagesForLargeBlocks();
   if (argc < 2) {
     quenor::PrintUtf8(stderr, quenor::ProgramHelp());
     return quenor::kExitUsage;

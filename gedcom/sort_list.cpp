@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
+#include <cstring>
 #include <memory>
 
 #include "platform/collation.h"
@@ -56,10 +58,27 @@ bool KeyBefore(const KeyedName& a, const KeyedName& b) {
   return a.name < b.name;
 }
 
+// Eight bytes at a time, then the bits mixed so that the high ones (the
+// group) and the low ones (the slot) both depend on every byte.
 uint64_t HashName(std::string_view name) {
-  uint64_t hash = 14695981039346656037ULL;  // FNV-1a
-  for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-  return hash;
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+  uint64_t hash = name.size() * kMultiplier;
+  std::size_t i = 0;
+  for (; i + 8 <= name.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + i, 8);
+    hash = std::rotl((hash ^ word) * kMultiplier, 29);
+  }
+  if (i < name.size()) {
+    uint64_t word = 0;
+    std::memcpy(&word, name.data() + i, name.size() - i);
+    hash = std::rotl((hash ^ word) * kMultiplier, 29);
+  }
+  hash ^= hash >> 33;
+  hash *= 0xFF51AFD7ED558CCDULL;
+  hash ^= hash >> 33;
+  hash *= 0xC4CEB9FE1A85EC53ULL;
+  return hash ^ (hash >> 33);
 }
 
 std::size_t GroupOf(uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - kGroupBits)); }
@@ -175,6 +194,13 @@ void KeepDistinctNames(SortList& list, WorkerPool& pool) {
     });
   }
   PackedTexts distinct;
+  std::size_t distinctNames = 0;
+  std::size_t distinctBytes = 0;
+  for (const PackedTexts& names : groupNames) {
+    distinctNames += names.Size();
+    distinctBytes += names.Bytes();
+  }
+  distinct.Reserve(distinctNames, distinctBytes);
   for (PackedTexts& names : groupNames) {
     distinct.Append(names);
     names = PackedTexts();
