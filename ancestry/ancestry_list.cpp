@@ -53,7 +53,7 @@ class AncestryLineWriter {
   AncestryLineWriter(const GedcomIndex& index, std::string& text) : index_(index), text_(text) {}
 
   // Returns whether the person is named (IsNamed).
-  bool WritePerson(int32_t stradonitz, int32_t person, const std::string& marriage) {
+  bool WritePerson(int32_t stradonitz, int32_t person, std::string_view marriage) {
     AppendRightAligned(stradonitz, ancestry_list::kStradonitzWidth);
     text_ += ' ';
     AppendRightAligned(person, ancestry_list::kIndividualWidth);
@@ -66,13 +66,7 @@ class AncestryLineWriter {
   }
 
   bool WriteAncestor(int32_t stradonitz, int32_t person, int32_t family) {
-    // Father and mother share the marriage of their couple.
-    if (family != marriageFamily_) {
-      marriageFamily_ = family;
-      marriage_.clear();
-      AppendMarriageLine(index_, family, marriage_);
-    }
-    return WritePerson(stradonitz, person, marriage_);
+    return WritePerson(stradonitz, person, index_.Marriages().Of(family));
   }
 
   void WriteGenerationHeading(int generation) {
@@ -110,8 +104,6 @@ class AncestryLineWriter {
   const GedcomIndex& index_;
   std::string& text_;
   NameParts parts_;
-  int32_t marriageFamily_ = -1;
-  std::string marriage_;
 };
 
 // The entries of the filled table, block by block on every processor; what

@@ -82,20 +82,18 @@ std::string AlphabeticalListTitle(int32_t individuals, int32_t families, const s
 }
 
 bool WriteAlphabeticalList(const std::string& path, const GedcomIndex& index, const std::string& dataFolder,
-                           SortList& list, MarriageLines& marriages, UserInterface& ui, WorkerPool& workers) {
+                           SortList& list, UserInterface& ui, WorkerPool& workers) {
   SortByName(list, *OpenCollation(CollationLocaleFromEnvironment()), workers);
   ui.ShowStatus("Enregistrement...");
   ReportFile file;
   if (!file.Create(path)) {
     list.Clear();
-    marriages.Clear();
     TellWriteFailure(ui, path, false);
     return false;
   }
   WriteHeader(file, index, dataFolder);
-  WritePersonLines(file, ListEntryLines(index, list, marriages), list.Order(), workers);
+  WritePersonLines(file, ListEntryLines(index, list, index.Marriages()), list.Order(), workers);
   list.Clear();
-  marriages.Clear();
   if (!file.Close()) {
     TellWriteFailure(ui, path, true);
     return false;

@@ -7,7 +7,6 @@
 namespace quenor {
 
 class GedcomIndex;
-class MarriageLines;
 class UserInterface;
 class WorkerPool;
 
@@ -16,10 +15,9 @@ std::string AlphabeticalListTitle(int32_t individuals, int32_t families, const s
 
 // Sorts the list by name (the user's locale collation, case ignored) and
 // writes the report at `path` (UTF-8) for the file of `dataFolder`, with its
-// status texts, on the threads of `workers`; the list and the marriage lines
-// are released. Returns false (after telling the user) when the file cannot
-// be written.
+// status texts, on the threads of `workers`; the list is released. Returns
+// false (after telling the user) when the file cannot be written.
 bool WriteAlphabeticalList(const std::string& path, const GedcomIndex& index, const std::string& dataFolder,
-                           SortList& list, MarriageLines& marriages, UserInterface& ui, WorkerPool& workers);
+                           SortList& list, UserInterface& ui, WorkerPool& workers);
 
 }  // namespace quenor

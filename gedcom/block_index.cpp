@@ -76,10 +76,17 @@ class BlockReader {
       return true;
     }
     const auto offset = static_cast<int32_t>(position);
+    // The record at offset 0 (the header) is "no record": no spouses, no marriage.
     line_.clear();
-    if (offset != 0) AppendRecordMarriageLine(record, line_);
+    int32_t husband = 0;
+    int32_t wife = 0;
+    if (offset != 0) {
+      AppendRecordMarriageLine(record, line_);
+      husband = HusbandOfRecord(record);
+      wife = WifeOfRecord(record);
+    }
     const uint32_t marriage = line_.empty() ? MarriageLines::kNone : block_.marriages.Add(line_);
-    block_.families.push_back({f, offset, marriage});
+    block_.families.push_back({f, offset, husband, wife, marriage});
     return true;
   }
 

@@ -25,6 +25,8 @@ struct IndividualPlace {
 struct FamilyPlace {
   int32_t number;
   int32_t recordOffset;
+  int32_t husband;
+  int32_t wife;
   uint32_t marriage;  // the line's number in the block's marriages, or MarriageLines::kNone
 };
 

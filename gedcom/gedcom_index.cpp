@@ -82,6 +82,7 @@ LargeBuffer GedcomIndex::ReleaseText() {
   textLength_ = 0;
   individuals_.Clear();
   families_.Clear();
+  marriages_.Clear();
   individualCount_ = 0;
   familyCount_ = 0;
   return text;
@@ -93,9 +94,9 @@ void GedcomIndex::SetIndividual(int32_t n, int32_t recordOffset, int32_t parentF
   ++individualCount_;
 }
 
-void GedcomIndex::SetFamily(int32_t f, int32_t recordOffset) {
+void GedcomIndex::SetFamily(int32_t f, const FamilyEntry& entry) {
   if (f < 0 || f > kMaxFamily) return;
-  families_.Set(f, FamilyEntry{recordOffset});
+  families_.Set(f, entry);
   ++familyCount_;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The loaded GEDCOM text cut into NUL-terminated record texts, with the
-// individual and family tables that find a record by its number.
+// individual and family tables that find a record by its number, and what
+// every analysis reads of each family again and again: its husband, its wife
+// and its marriage line, read once by the load.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "gedcom/marriage_lines.h"
 #include "platform/large_buffer.h"
 
 namespace quenor {
@@ -19,6 +22,8 @@ struct IndividualEntry {
 
 struct FamilyEntry {
   int32_t recordOffset = 0;  // 0: no record
+  int32_t husband = 0;       // the number after the record's first "1 HUSB ", 0: none
+  int32_t wife = 0;          // the same of "1 WIFE "
 };
 
 class GedcomIndex {
@@ -43,6 +48,8 @@ class GedcomIndex {
   int32_t ParentFamily(int32_t n) const;
   IndividualEntry Individual(int32_t n) const;
   FamilyEntry Family(int32_t f) const;
+  // The marriage line of every family (MarriageLine).
+  const MarriageLines& Marriages() const { return marriages_; }
 
   int32_t IndividualCount() const { return individualCount_; }
   int32_t FamilyCount() const { return familyCount_; }
@@ -67,7 +74,8 @@ class GedcomIndex {
   // text: a large file is then read into pages already there.
   LargeBuffer ReleaseText();
   void SetIndividual(int32_t n, int32_t recordOffset, int32_t parentFamily);
-  void SetFamily(int32_t f, int32_t recordOffset);
+  void SetFamily(int32_t f, const FamilyEntry& entry);
+  MarriageLines& MutableMarriages() { return marriages_; }
   char* MutableText() { return text_.Data(); }
 
  private:
@@ -93,6 +101,7 @@ class GedcomIndex {
   std::size_t textLength_ = 0;
   Table<IndividualEntry> individuals_;
   Table<FamilyEntry> families_;
+  MarriageLines marriages_;
   int32_t individualCount_ = 0;
   int32_t familyCount_ = 0;
 };

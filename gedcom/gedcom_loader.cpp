@@ -221,7 +221,7 @@ class FileLoad {
     ui_.ShowStatus("Lecture du fichier de données en cours..."_ansi);
     ui_.HideReport();
     load_.list.Clear();
-    load_.marriages.Clear();
+    index_.MutableMarriages().Clear();
     load_.skippedWithoutNumber = 0;
     ReserveRoom();
     // A few blocks are under way at any time: each takes its place in turn,
@@ -273,7 +273,7 @@ class FileLoad {
     const std::size_t entries = raw_.length / kBytesPerPerson + 1;
     load_.list.Reserve(entries, entries * kNameBytes, raw_.length / kBytesPerFamsLine + 1);
     const std::size_t families = raw_.length / kBytesPerFamily + 1;
-    load_.marriages.Reserve(families, families * kMarriageLineBytes, static_cast<int32_t>(std::min<std::size_t>(families, GedcomIndex::kMaxFamily)));
+    index_.MutableMarriages().Reserve(families, families * kMarriageLineBytes, static_cast<int32_t>(std::min<std::size_t>(families, GedcomIndex::kMaxFamily)));
   }
 
   std::size_t BlockEnd(std::size_t k) const { return k + 1 < blocks_.size() ? blocks_[k + 1] : raw_.length; }
@@ -284,11 +284,12 @@ class FileLoad {
       if (index_.Individual(person.number).recordOffset != 0) load_.list.NoteRepeatedNumber(person.number);
       index_.SetIndividual(person.number, person.recordOffset, person.parentFamily);
     }
-    const uint32_t firstLine = load_.marriages.Append(block.marriages);
+    MarriageLines& marriages = index_.MutableMarriages();
+    const uint32_t firstLine = marriages.Append(block.marriages);
     for (const FamilyPlace& family : block.families) {
-      index_.SetFamily(family.number, family.recordOffset);
-      load_.marriages.Assign(family.number,
-                             family.marriage == MarriageLines::kNone ? family.marriage : firstLine + family.marriage);
+      index_.SetFamily(family.number, FamilyEntry{family.recordOffset, family.husband, family.wife});
+      marriages.Assign(family.number,
+                       family.marriage == MarriageLines::kNone ? family.marriage : firstLine + family.marriage);
     }
     load_.list.Append(block.entries);
     load_.skippedWithoutNumber += block.skippedWithoutNumber;
@@ -315,7 +316,6 @@ void LoadChosenFile(const std::string& path, UserInterface& ui, GedcomIndex& ind
   if (outcome != IndexOutcome::Done) {
     index.Clear();  // the partial index is of no further use
     load.list.Clear();
-    load.marriages.Clear();
     const RenumberedCopy copy = MakeRenumberedCopy(path, ui, renumbering);
     if (copy.path.empty()) {
       load.result = copy.failure;
@@ -348,7 +348,6 @@ GedcomLoad LoadGedcom(const std::string& path, UserInterface& ui, GedcomIndex& i
   } catch (const std::bad_alloc&) {
     index.Clear();
     load.list.Clear();
-    load.marriages.Clear();
     load.result = LoadResult::Refused;
     TellOutOfMemory(ui);
   }

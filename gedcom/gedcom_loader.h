@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 
-#include "gedcom/marriage_lines.h"
 #include "gedcom/sort_list.h"
 
 namespace quenor {
@@ -29,7 +28,6 @@ struct GedcomLoad {
   std::string textPath;
   std::string dataFolder;  // folder of the chosen file, Windows-1252, as report titles show it
   SortList list;           // every indexed individual, in file order, for the alphabetical list
-  MarriageLines marriages;  // the marriage line of every indexed family, for the same list
   int skippedWithoutNumber = 0;  // records whose identifier holds no digit
   bool renumbered = false;       // the index holds the renumbered copy
 };

@@ -401,8 +401,7 @@ std::string TranslateDate(std::string_view date) {
 }
 
 void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& out) {
-  const char* record = index.FamilyRecord(family);
-  if (record != nullptr) AppendRecordMarriageLine(record, out);
+  out.append(index.Marriages().Of(family));
 }
 
 void AppendRecordMarriageLine(const char* record, std::string& out) {
@@ -465,13 +464,13 @@ std::array<std::string, 6> MarriagesOf(const GedcomIndex& index, int32_t n) {
   return lines;
 }
 
-int32_t HusbandOf(const GedcomIndex& index, int32_t family) {
-  return PointerAfter(index.FamilyRecord(family), "1 HUSB ");
-}
+int32_t HusbandOf(const GedcomIndex& index, int32_t family) { return index.Family(family).husband; }
 
-int32_t WifeOf(const GedcomIndex& index, int32_t family) {
-  return PointerAfter(index.FamilyRecord(family), "1 WIFE ");
-}
+int32_t WifeOf(const GedcomIndex& index, int32_t family) { return index.Family(family).wife; }
+
+int32_t HusbandOfRecord(const char* record) { return PointerAfter(record, "1 HUSB "); }
+
+int32_t WifeOfRecord(const char* record) { return PointerAfter(record, "1 WIFE "); }
 
 int32_t FatherOf(const GedcomIndex& index, int32_t n) {
   const int32_t family = index.ParentFamily(n);

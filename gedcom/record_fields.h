@@ -42,7 +42,8 @@ std::string FormatCount(int32_t count);
 std::string TranslateDate(std::string_view date);
 void AppendTranslatedDate(std::string_view date, std::string& out);
 
-// "%17s %s" of the family's marriage date and place, empty without a MARR event.
+// "%17s %s" of the family's marriage date and place, empty without a MARR
+// event (read by the load, kept in the index).
 std::string MarriageLine(const GedcomIndex& index, int32_t family);
 void AppendMarriageLine(const GedcomIndex& index, int32_t family, std::string& out);
 // The same from a family's record text.
@@ -62,9 +63,12 @@ void ForEachSpouseFamilyOfRecord(const char* record, const std::function<bool(in
 std::string CoupleName(const GedcomIndex& index, int32_t n);
 
 // The husband / wife of family f: the number after its first "1 HUSB " /
-// "1 WIFE " line, 0 when there is none.
+// "1 WIFE " line, 0 when there is none (read by the load, kept in the index).
 int32_t HusbandOf(const GedcomIndex& index, int32_t family);
 int32_t WifeOf(const GedcomIndex& index, int32_t family);
+// The same from a family's record text.
+int32_t HusbandOfRecord(const char* record);
+int32_t WifeOfRecord(const char* record);
 
 // The father / mother of individual n through the parent family, 0 when unknown.
 int32_t FatherOf(const GedcomIndex& index, int32_t n);

@@ -107,12 +107,14 @@ void RunInOrder(const OrderedWork& work, WorkerPool& pool) {
 }
 
 // The texts of the blocks under way take their places in turn and keep their
-// memory from block to block: a long report is not made in fresh pages that
-// the system must first clear, nor copied as each block grows.
+// memory from block to block, and from one report to the next through the
+// pool: a long report is not made in fresh pages that the system must first
+// clear, nor copied as each block grows.
 void ProduceInOrder(const BlockWork& work, WorkerPool& pool) {
   if (work.count <= 0) return;
   const auto slots = static_cast<std::size_t>(std::min(work.count, BlocksInFlight(pool)));
-  std::vector<std::string> texts(slots);
+  std::vector<std::string> texts = pool.TakeTexts();
+  if (texts.size() < slots) texts.resize(slots);
   OrderedWork ordered;
   ordered.count = work.count;
   ordered.produce = [&](int i) { work.produce(i, texts[static_cast<std::size_t>(i) % slots]); };
@@ -123,6 +125,7 @@ void ProduceInOrder(const BlockWork& work, WorkerPool& pool) {
     return true;
   };
   RunInOrder(ordered, pool);
+  pool.GiveBackTexts(std::move(texts));
 }
 
 }  // namespace quenor

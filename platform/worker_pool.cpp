@@ -151,4 +151,18 @@ void WorkerPool::HelperLoop(uint64_t seen) {
   }
 }
 
+std::vector<std::string> WorkerPool::TakeTexts() {
+  std::lock_guard lock(textsMutex_);
+  return std::move(texts_);
+}
+
+void WorkerPool::GiveBackTexts(std::vector<std::string> texts) {
+  for (std::string& text : texts) {
+    if (text.capacity() > kKeptTextBytes) std::string().swap(text);
+    text.clear();
+  }
+  std::lock_guard lock(textsMutex_);
+  if (texts.size() > texts_.size()) texts_ = std::move(texts);
+}
+
 }  // namespace quenor

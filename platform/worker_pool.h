@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -39,6 +40,15 @@ class WorkerPool {
   // by `callerWork` alone, which must then do the whole of it.
   void Share(const std::function<void()>& helperWork, const std::function<void()>& callerWork);
 
+  // The texts long reports are made in, block by block, kept from one report
+  // to the next: a report of a hundred megabytes is then made in memory the
+  // program already holds, not in fresh pages that the system must first
+  // hand over. One report takes them at a time (another one meanwhile gets
+  // none and makes its own); a text grown beyond kKeptTextBytes is not kept.
+  std::vector<std::string> TakeTexts();
+  void GiveBackTexts(std::vector<std::string> texts);
+  static constexpr std::size_t kKeptTextBytes = std::size_t{8} << 20;
+
  private:
   void StartHelpers();
   void StopHelpers();
@@ -56,6 +66,8 @@ class WorkerPool {
   bool busy_ = false;
   bool stopping_ = false;
   std::exception_ptr helperFailure_;
+  std::mutex textsMutex_;
+  std::vector<std::string> texts_;
 };
 
 }  // namespace quenor

@@ -32,7 +32,7 @@ void KeepLoadedFile(Session& session, const GedcomLoad& load) {
 bool WriteList(Session& session, GedcomLoad& load) {
   try {
     return WriteAlphabeticalList(session.SlotPath(kSlotAlphabeticalList), session.index, session.dataFolder,
-                                 load.list, load.marriages, session.ui, session.workers);
+                                 load.list, session.ui, session.workers);
   } catch (const std::bad_alloc&) {
     session.index.Clear();
     TellOutOfMemory(session.ui);

@@ -95,7 +95,11 @@ LoadOutcome LoadWith(const std::string& path, const Cutting& cutting) {
     outcome.offsets.push_back(index.Individual(n).recordOffset);
   }
   for (int32_t f = 0; f <= index.HighestFamily(); ++f) {
-    if (const char* record = index.FamilyRecord(f)) outcome.families += std::to_string(f) + ": " + record + "\n";
+    if (const char* record = index.FamilyRecord(f)) {
+      const FamilyEntry family = index.Family(f);
+      outcome.families += std::to_string(f) + " " + std::to_string(family.husband) + " " + std::to_string(family.wife) +
+                          " " + std::string(index.Marriages().Of(f)) + ": " + record + "\n";
+    }
     outcome.offsets.push_back(index.Family(f).recordOffset);
   }
   outcome.counts = std::to_string(index.IndividualCount()) + " " + std::to_string(index.FamilyCount()) + " " +

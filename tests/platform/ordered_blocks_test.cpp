@@ -90,5 +90,44 @@ TEST(OrderedBlocks, AFailureOnAnyThreadIsThrownToTheCaller) {
   }
 }
 
+// Blocks that append to the text they are given: a text handed over with
+// anything left in it would show in what is consumed.
+BlockWork AppendingBlocks(int count, std::size_t bytes, std::vector<std::string>& consumed) {
+  BlockWork work;
+  work.count = count;
+  work.produce = [bytes](int i, std::string& text) { text.append(bytes, static_cast<char>('a' + i % 26)); };
+  work.consume = [&consumed](const std::string& text) { consumed.push_back(text); };
+  return work;
+}
+
+TEST(OrderedBlocks, TheTextsAreKeptEmptyFromOneReportToTheNextOrMadeAfreshWhenTaken) {
+  WorkerPool pool(2);
+  for (int report = 0; report < 3; ++report) {
+    std::vector<std::string> consumed;
+    ProduceInOrder(AppendingBlocks(9, 1000, consumed), pool);
+    ASSERT_EQ(consumed.size(), 9u);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(consumed[static_cast<std::size_t>(i)], std::string(1000, static_cast<char>('a' + i)));
+  }
+  std::vector<std::string> kept = pool.TakeTexts();
+  ASSERT_EQ(kept.size(), static_cast<std::size_t>(BlocksInFlight(pool)));
+  for (const std::string& text : kept) {
+    EXPECT_TRUE(text.empty());
+    EXPECT_GE(text.capacity(), 1000u);
+  }
+  // While they are taken, a report makes its own, and the pool keeps them after.
+  std::vector<std::string> consumed;
+  ProduceInOrder(AppendingBlocks(3, 10, consumed), pool);
+  EXPECT_EQ(consumed, (std::vector<std::string>{std::string(10, 'a'), std::string(10, 'b'), std::string(10, 'c')}));
+  pool.GiveBackTexts(std::move(kept));
+  EXPECT_EQ(pool.TakeTexts().size(), static_cast<std::size_t>(BlocksInFlight(pool)));
+}
+
+TEST(OrderedBlocks, AnOverlyLargeTextIsNotKept) {
+  WorkerPool pool(1);
+  std::vector<std::string> consumed;
+  ProduceInOrder(AppendingBlocks(2, WorkerPool::kKeptTextBytes + 1, consumed), pool);
+  for (const std::string& text : pool.TakeTexts()) EXPECT_LE(text.capacity(), WorkerPool::kKeptTextBytes);
+}
+
 }  // namespace
 }  // namespace quenor
