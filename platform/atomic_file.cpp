@@ -16,9 +16,9 @@ namespace quenor {
 namespace {
 
 constexpr int kNamingAttempts = 64;
-// The disk starts writing every such run of bytes while the next ones are
+// Every such run of bytes is flushed to the disk while the next ones are
 // made, so that the flush at the end has little left to wait for.
-constexpr long long kWriteBehind = 8 << 20;
+constexpr long long kWriteBehind = 16 << 20;
 
 // Where the file goes: the path, or the file a symbolic link there points to.
 std::string TargetOf(const std::string& path) {
@@ -173,8 +173,11 @@ bool AtomicFile::Write(std::string_view bytes) {
   if (descriptor_ < 0 || failed_) return false;
   if (!WriteAll(descriptor_, bytes)) failed_ = true;
   written_ += static_cast<long long>(bytes.size());
-  if (!device_ && written_ - handedToDisk_ >= kWriteBehind) {
-    sync_file_range(descriptor_, handedToDisk_, written_ - handedToDisk_, SYNC_FILE_RANGE_WRITE);
+  if (!device_ && !failed_ && written_ - handedToDisk_ >= kWriteBehind) {
+    // Without a thread for it, the disk is at least told to start writing.
+    if (!flush_.Request(descriptor_)) {
+      sync_file_range(descriptor_, handedToDisk_, written_ - handedToDisk_, SYNC_FILE_RANGE_WRITE);
+    }
     handedToDisk_ = written_;
   }
   return !failed_;
@@ -188,6 +191,8 @@ bool AtomicFile::Commit() {
     device_ = false;
     return written;
   }
+  // A flush that failed along the way may be the only one told of a lost write.
+  if (!flush_.Finish()) failed_ = true;
   if (failed_ || fsync(descriptor_) != 0 || !GiveName()) {
     Abandon();
     return false;
@@ -206,6 +211,7 @@ bool AtomicFile::Commit() {
 }
 
 void AtomicFile::Abandon() {
+  flush_.Finish();
   if (descriptor_ >= 0) close(descriptor_);
   descriptor_ = -1;
   device_ = false;

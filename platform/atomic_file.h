@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/background_flush.h"
+
 namespace quenor {
 
 class AtomicFile {
@@ -47,7 +49,8 @@ class AtomicFile {
   std::string target_;     // the path the file takes at the commit
   std::string temporary_;  // its name in the folder until then (empty while unnamed)
   long long written_ = 0;
-  long long handedToDisk_ = 0;  // bytes whose writing to the disk was started
+  long long handedToDisk_ = 0;  // bytes whose flush to the disk was asked for
+  BackgroundFlush flush_;
   bool failed_ = false;
   bool device_ = false;  // a device or a pipe, written in place
   int replaced_ = -1;    // the large file replaced, held until this one goes

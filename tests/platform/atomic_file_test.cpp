@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/background_flush.h"
 #include "platform/report_file.h"
 #include "tests/support/faults.h"
 #include "tests/support/test_files.h"
@@ -81,6 +82,51 @@ TEST_F(AtomicFileTest, LargeFilesReplacedAreAllLetGo) {
   for (int wait = 0; wait < 200 && OpenDescriptors() > before; ++wait) usleep(10'000);
   EXPECT_EQ(OpenDescriptors(), before);
   EXPECT_EQ(NamesIn(Folder()), std::vector<std::string>{"Rapport.TXT"});
+}
+
+// A file written in many pieces is flushed along the way and comes out whole;
+// one abandoned halfway leaves the old one, and no thread behind.
+TEST_F(AtomicFileTest, ALongFileFlushedAsItIsWrittenComesOutWhole) {
+  std::string expected;
+  {
+    AtomicFile file;
+    ASSERT_TRUE(file.Create(Path()));
+    for (int piece = 0; piece < 50; ++piece) {
+      const std::string bytes(std::size_t{1} << 20, static_cast<char>('a' + piece % 26));
+      ASSERT_TRUE(file.Write(bytes));
+      expected += bytes;
+    }
+    ASSERT_TRUE(file.Commit());
+  }
+  EXPECT_EQ(ReadBytes(Path()), expected);
+  WriteBytes(Path(), kOld);
+  {
+    AtomicFile file;
+    ASSERT_TRUE(file.Create(Path()));
+    for (int piece = 0; piece < 40; ++piece) ASSERT_TRUE(file.Write(Megabyte()));
+  }
+  ExpectOldFileAlone();
+}
+
+// The system tells a failed write to one flush only: a flush along the way
+// that fails must fail the end too, and be forgotten by the next file.
+TEST(BackgroundFlush, AFailedFlushIsToldAtTheEndOnly) {
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  BackgroundFlush flush;
+  EXPECT_TRUE(flush.Finish());  // nothing asked
+  ASSERT_TRUE(flush.Request(ends[1]));  // a pipe cannot be flushed
+  EXPECT_FALSE(flush.Finish());
+  EXPECT_TRUE(flush.Finish());
+  testing::ScratchFolder folder;
+  const int file = open((folder / "f").c_str(), O_WRONLY | O_CREAT, 0600);
+  ASSERT_GE(file, 0);
+  ASSERT_EQ(write(file, "abc", 3), 3);
+  for (int request = 0; request < 20; ++request) ASSERT_TRUE(flush.Request(file));
+  EXPECT_TRUE(flush.Finish());
+  close(file);
+  close(ends[0]);
+  close(ends[1]);
 }
 
 TEST_F(AtomicFileTest, AFileGivenUpOrForgottenLeavesTheOldOne) {
