@@ -1,12 +1,15 @@
 #include "platform/large_page_blocks.h"
 
 #include <sys/mman.h>
+#include <sys/prctl.h>
 
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <limits>
 #include <new>
+#include <string>
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define QUENOR_KEEP_SANITIZER_NEW 1
@@ -116,9 +119,20 @@ void Release(void* block) noexcept {
   }
 }
 
+// Where the system gives no large pages (set to "never", or refused to this
+// process), blocks of their own would only lose the C library's reuse of
+// the memory it holds: they are then left to it.
+bool SystemGivesLargePages() {
+  if (prctl(PR_GET_THP_DISABLE, 0, 0, 0, 0) > 0) return false;
+  std::ifstream setting("/sys/kernel/mm/transparent_hugepage/enabled");
+  std::string modes;
+  if (!std::getline(setting, modes)) return false;
+  return modes.find("[always]") != std::string::npos || modes.find("[madvise]") != std::string::npos;
+}
+
 }  // namespace
 
-void UseLargePagesForLargeBlocks() { largePages.store(true, std::memory_order_relaxed); }
+void UseLargePagesForLargeBlocks() { largePages.store(SystemGivesLargePages(), std::memory_order_relaxed); }
 bool LargeBlocksInLargePages() { return largePages.load(std::memory_order_relaxed); }
 
 #endif

@@ -8,7 +8,8 @@
 // virtual machine a fault may cost ten microseconds. Once this is called,
 // every block of 2 MB and more that `new` gives starts on a large page
 // boundary, and the system is asked to back its whole large pages with large
-// pages: one fault then serves 2 MB. Smaller blocks are left as they were.
+// pages: one fault then serves 2 MB. Smaller blocks are left as they were,
+// and so is everything where the system gives no large pages.
 //
 // The operators `new` and `delete` of the program are replaced for this, and
 // hand every block to the C library's allocator; a build with a sanitizer
@@ -24,7 +25,7 @@ inline constexpr std::size_t kLargePageBlock = std::size_t{2} << 20;
 void UseLargePagesForLargeBlocks();
 
 // Whether blocks of kLargePageBlock bytes and more now start on a large page
-// boundary (false in a build with a sanitizer).
+// boundary (false in a build with a sanitizer, or without large pages).
 bool LargeBlocksInLargePages();
 
 }  // namespace quenor

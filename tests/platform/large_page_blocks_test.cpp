@@ -3,6 +3,7 @@
 #include "platform/large_page_blocks.h"
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 #include <cstdint>
 #include <cstring>
@@ -12,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/faults.h"
+
 namespace {
 
 bool OnBoundary(const void* block, std::size_t boundary) {
@@ -20,13 +23,16 @@ bool OnBoundary(const void* block, std::size_t boundary) {
 
 class LargePageBlocksTest : public testing::Test {
  protected:
-  void SetUp() override {
-    quenor::UseLargePagesForLargeBlocks();
-    if (!quenor::LargeBlocksInLargePages()) GTEST_SKIP() << "a sanitizer keeps its own operators";
-  }
+  void SetUp() override { quenor::UseLargePagesForLargeBlocks(); }
 };
 
+#define SKIP_WITHOUT_LARGE_PAGES()                                                 \
+  if (!quenor::LargeBlocksInLargePages()) {                                         \
+    GTEST_SKIP() << "no large pages here, or a sanitizer keeps its own operators"; \
+  }
+
 TEST_F(LargePageBlocksTest, LargeBlocksStartOnALargePageAndHoldWhatIsWritten) {
+  SKIP_WITHOUT_LARGE_PAGES();
   for (const std::size_t size : {quenor::kLargePageBlock, quenor::kLargePageBlock + 1, std::size_t{5} << 20,
                                  (std::size_t{32} << 20) + 12345}) {
     auto* block = static_cast<unsigned char*>(::operator new(size));
@@ -83,7 +89,21 @@ TEST_F(LargePageBlocksTest, GrowingContainersKeepTheirContents) {
     EXPECT_EQ(numbers[static_cast<std::size_t>(i)], i * 7);
     EXPECT_EQ(text[static_cast<std::size_t>(i)], static_cast<char>('a' + i % 26));
   }
-  EXPECT_TRUE(OnBoundary(numbers.data(), quenor::kLargePageBlock));
+  if (quenor::LargeBlocksInLargePages()) {
+    EXPECT_TRUE(OnBoundary(numbers.data(), quenor::kLargePageBlock));
+  }
+}
+
+// A process refused large pages keeps the C library's blocks, which it reuses.
+TEST(LargePageBlocks, AProcessWithoutLargePagesKeepsTheLibrarysBlocks) {
+  const int status = quenor::testing::RunInChild([] {
+    if (prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0) != 0) return 2;
+    quenor::UseLargePagesForLargeBlocks();
+    if (quenor::LargeBlocksInLargePages()) return 3;
+    std::vector<char> block(std::size_t{5} << 20, 'x');
+    return block.back() == 'x' ? 0 : 4;
+  });
+  EXPECT_EQ(status, 0);
 }
 
 TEST_F(LargePageBlocksTest, ImpossibleRequestsFailAsTheStandardSays) {
