@@ -207,7 +207,9 @@ TEST_F(PictureWindowTest, TheMovingChartIsDrawnQuicklyThenInFullOnceItRests) {
   // The quick picture draws the small names as strokes; once the chart
   // rests, the full one only for the last of several moves.
   ASSERT_TRUE(QTest::qWaitFor([&] { return explorer.ShowsCurrentPicture(); }, 20000));
-  if (!explorer.ShowsFullPicture()) EXPECT_EQ(Shown(explorer), DrawnAlone(explorer, FanViewRenderer::Detail::Moving));
+  if (!explorer.ShowsFullPicture()) {
+    EXPECT_EQ(Shown(explorer), DrawnAlone(explorer, FanViewRenderer::Detail::Moving));
+  }
   for (int i = 0; i < 5; ++i) explorer.PanBy(QPointF(-30, 12));
   explorer.ZoomBy(1.3, PixelOf(explorer, 150));
   ASSERT_TRUE(WaitForFullPicture(explorer));

@@ -119,7 +119,9 @@ void ExpectSameLoad(const LoadOutcome& reference, const LoadOutcome& load, const
   EXPECT_EQ(load.individuals, reference.individuals) << what;
   EXPECT_EQ(load.families, reference.families) << what;
   EXPECT_TRUE(load.list == reference.list) << what << ": the alphabetical lists differ";
-  if (sameBlocks) EXPECT_EQ(load.offsets, reference.offsets) << what;
+  if (sameBlocks) {
+    EXPECT_EQ(load.offsets, reference.offsets) << what;
+  }
 }
 
 constexpr std::size_t kDefaultRecords = LoadBlockSizes{}.records;

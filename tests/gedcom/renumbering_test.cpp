@@ -52,7 +52,7 @@ TEST(RenumberText, RecordsNumberedInFileOrderAndEveryPointerFollows) {
 TEST(RenumberText, LinesWithoutIdentifiersAreCopiedByteForByte) {
   const std::string untouched =
       "0 HEAD\r\n1 CHAR ANSEL\r\n2 DATE 12 FEB 1850\r\n2 PLAC Saint-\xC9tienne, Loire\r\n"
-      "1 EMAIL jean.dupont@example.fr\r\n1 EMAIL marie@Free.fr\r\n1 NOTE \xE9crire \xE0 @Isabelle au bureau\r\n"
+      "1 EMAIL jean.dupont@example.fr\r\n1 EMAIL marie@Free.fr\r\n1 NOTE \xE9" "crire \xE0 @Isabelle au bureau\r\n"
       "1 SOUR @S12@\r\n1 OBJE @O3@\r\n1 NOTE 50 @ 3 francs\r\n1 NOTE tout seul @\r\n\r\n\n\r"
       "1 NOTE deux @@ arobases\r0 TRLR";
   EXPECT_EQ(Renumber(untouched), untouched);
@@ -114,7 +114,9 @@ TEST(RenumberText, AnyBytesKeepTheirLinesAndLineEnds) {
     const std::vector<std::string> after = Lines(Renumber(text));
     ASSERT_EQ(after.size(), before.size()) << round;
     for (std::size_t i = 0; i < before.size(); ++i) {
-      if (before[i].find('@') == std::string::npos) EXPECT_EQ(after[i], before[i]) << round;
+      if (before[i].find('@') == std::string::npos) {
+        EXPECT_EQ(after[i], before[i]) << round;
+      }
     }
   }
 }

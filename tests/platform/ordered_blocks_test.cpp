@@ -57,7 +57,9 @@ TEST(OrderedBlocks, EveryBlockOnceAndInOrderWhateverTheThreads) {
     for (int i = 0; i < 60; ++i) EXPECT_EQ(blocks.consumed[static_cast<std::size_t>(i)], "bloc " + std::to_string(i));
     // Few blocks wait at any time: memory does not grow with the count.
     EXPECT_LE(blocks.mostWaiting.load(), 2 * static_cast<int>(threads) + 1) << threads << " threads";
-    if (threads == 1) EXPECT_EQ(blocks.producers.size(), 1u);
+    if (threads == 1) {
+      EXPECT_EQ(blocks.producers.size(), 1u);
+    }
   }
 }
 

@@ -41,7 +41,9 @@ TEST(WorkerPool, RunsEveryTaskOnceOnAtMostItsThreads) {
       pool.Run(count, [&](int i) { log.Note(i); });
       for (int i = 0; i < count; ++i) ASSERT_EQ(log.runs[static_cast<std::size_t>(i)], 1) << threads << " threads, task " << i;
       EXPECT_LE(log.threads.size(), threads);
-      if (threads == 1) EXPECT_EQ(*log.threads.begin(), std::this_thread::get_id());
+      if (threads == 1) {
+        EXPECT_EQ(*log.threads.begin(), std::this_thread::get_id());
+      }
     }
   }
 }
