@@ -96,13 +96,15 @@ TEST_F(LargePageBlocksTest, GrowingContainersKeepTheirContents) {
 
 // A process refused large pages keeps the C library's blocks, which it reuses.
 TEST(LargePageBlocks, AProcessWithoutLargePagesKeepsTheLibrarysBlocks) {
+  constexpr int kRefusedHere = 77;
   const int status = quenor::testing::RunInChild([] {
-    if (prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0) != 0) return 2;
+    if (prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0) != 0) return kRefusedHere;
     quenor::UseLargePagesForLargeBlocks();
     if (quenor::LargeBlocksInLargePages()) return 3;
     std::vector<char> block(std::size_t{5} << 20, 'x');
     return block.back() == 'x' ? 0 : 4;
   });
+  if (status == kRefusedHere) GTEST_SKIP() << "large pages cannot be refused to a process here";
   EXPECT_EQ(status, 0);
 }
 
