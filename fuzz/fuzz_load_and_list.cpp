@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Check(load.list.Order().size() == load.list.Size());
   volatile std::size_t sink = 0;
   {
-    const ListEntryLines lines(index, load.list, index.Marriages());
+    const ListEntryLines lines(index, load.list);
     std::string text;
     lines.Append(load.list.Order(), text);
     sink = sink + text.size();

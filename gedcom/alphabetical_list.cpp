@@ -92,7 +92,7 @@ bool WriteAlphabeticalList(const std::string& path, const GedcomIndex& index, co
     return false;
   }
   WriteHeader(file, index, dataFolder);
-  WritePersonLines(file, ListEntryLines(index, list, index.Marriages()), list.Order(), workers);
+  WritePersonLines(file, ListEntryLines(index, list), list.Order(), workers);
   list.Clear();
   if (!file.Close()) {
     TellWriteFailure(ui, path, true);

@@ -62,7 +62,7 @@ void ListEntryLines::Gather(std::span<const uint32_t> entries, Batch& batch) con
     person.firstMarriage = marriages;
     if (sources[i] >= list_.Size()) continue;
     for (const int32_t family : list_.SpouseFamilies(sources[i])) {
-      const std::string_view marriage = marriages_.Of(family);
+      const std::string_view marriage = index_.Marriages().Of(family);
       if (marriage.empty()) continue;
       __builtin_prefetch(marriage.data());
       batch.marriages[marriages++] = marriage;

@@ -11,13 +11,11 @@
 namespace quenor {
 
 class GedcomIndex;
-class MarriageLines;
 class SortList;
 
 class ListEntryLines {
  public:
-  ListEntryLines(const GedcomIndex& index, const SortList& list, const MarriageLines& marriages)
-      : index_(index), list_(list), marriages_(marriages) {}
+  ListEntryLines(const GedcomIndex& index, const SortList& list) : index_(index), list_(list) {}
 
   // Appends the lines of the entries, in their order, each line ended by
   // CR LF: "%7ld  %-40s %s" with the first marriage, then "%49s %s" for the
@@ -33,7 +31,6 @@ class ListEntryLines {
 
   const GedcomIndex& index_;
   const SortList& list_;
-  const MarriageLines& marriages_;
 };
 
 }  // namespace quenor

@@ -1,7 +1,7 @@
 #pragma once
 // The marriage line of every family of the loaded file (MarriageLine), made
-// once from its record while the blocks of records are indexed, and found
-// again by family number while the alphabetical list is written.
+// once from its record while the blocks of records are indexed, and kept by
+// the index: the alphabetical list and every analysis find it by number.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
